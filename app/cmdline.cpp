@@ -1,0 +1,54 @@
+#include "app/cmdline.h"
+
+#include <cstring>
+
+std::string CommandLineTail(const char* commandLine) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(commandLine);
+    if (*p == '"') {
+        ++p;
+        while (*p != '\0' && *p != '"')
+            ++p;
+        if (*p == '"')
+            ++p;
+    } else {
+        while (*p > ' ')
+            ++p;
+    }
+    while (*p != '\0' && *p <= ' ')
+        ++p;
+    return reinterpret_cast<const char*>(p);
+}
+
+void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out) {
+    std::memset(out.files, 0, sizeof(out.files));
+    out.count = 0;
+    out.launchIndex = -1;
+
+    std::string line = tail;
+    std::size_t switchPos = MbFind(line, "-BP:", 0, isLead);
+    if (switchPos != std::string::npos) {
+        out.launchIndex = ParseDecimal(line.c_str() + switchPos + 4);
+        // The character before the switch (the separating blank) goes too.
+        line.resize(switchPos >= 1 ? switchPos - 1 : 0);
+    }
+    if (line.empty() || line[0] != '"')
+        line = "\"" + MbReplaceAll(line, " ", "\" \"", isLead) + "\"";
+
+    std::size_t q = 0;
+    while (out.count < kMaxCmdFiles && q < line.size()) {
+        std::size_t open = MbFind(line, "\"", q, isLead);
+        if (open == std::string::npos)
+            break;
+        std::size_t close = MbFind(line, "\"", open + 1, isLead);
+        if (close == std::string::npos)
+            break;
+        std::size_t length = close - open - 1;
+        if (length < static_cast<std::size_t>(kCmdFileSize)) {
+            std::memcpy(out.files[out.count], line.data() + open + 1, length);
+            ++out.count;
+        }
+        q = close + 1;
+    }
+    if (out.count == 0)
+        out.count = 1; // entry 0 is already the empty name
+}

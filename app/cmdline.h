@@ -1,0 +1,25 @@
+// Splitting the program's command line into file names and a launch index.
+#pragma once
+
+#include <string>
+
+#include "framework/mbstr.h"
+
+constexpr int kMaxCmdFiles = 20;
+constexpr int kCmdFileSize = 260; // bytes per entry: 259 characters and the NUL
+
+struct CommandLineFiles {
+    char files[kMaxCmdFiles][kCmdFileSize]; // unused entries are all zero
+    int count;                              // 1 to kMaxCmdFiles
+    int launchIndex;                        // value of "-BP:", -1 when absent
+};
+
+// The part of a full process command line after the program's own name and the
+// blanks that follow it, by the platform's rule.
+std::string CommandLineTail(const char* commandLine);
+
+// Splits the tail. Names are double-quoted; an unquoted tail splits at every blank.
+// The scan ends at the first missing double quote. A name too long for an entry is
+// left out rather than cut into a different path. There is always at least one
+// entry (an empty one when nothing else was found).
+void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out);

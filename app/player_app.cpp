@@ -1,0 +1,73 @@
+#include "app/player_app.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/instance.h"
+#include "app/paths.h"
+#include "app/startup.h"
+#include "playback/web_browser.h"
+#include "settings/settings_store.h"
+#include "ui/player_dlg.h"
+
+namespace {
+
+CPlayerApp theApp;
+
+// A file or a folder of that name.
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+constexpr DWORD kPauseAfterLaunchMs = 50;
+
+} // namespace
+
+CPlayerApp* GetPlayerApp() { return &theApp; }
+
+CPlayerApp::CPlayerApp() { m_pszAppName = kProgramTitle; }
+
+CPlayerApp::~CPlayerApp() = default;
+
+bool CPlayerApp::InitInstance() {
+    char programPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);
+    ProgramPaths paths = ComposeProgramPaths(programPath, IsAnsiLeadByte);
+    m_strIniPath = paths.iniPath;
+    m_strViewerDir = paths.viewerDir;
+
+    for (const std::string& required : RequiredAppletFiles(m_strViewerDir)) {
+        if (!FileExists(required)) {
+            ::MessageBoxA(nullptr, kAppletMissingText, kErrorCaption, MB_OK);
+            return false;
+        }
+    }
+
+    CommandLineFiles command;
+    SplitCommandLine(m_lpCmdLine, IsAnsiLeadByte, command);
+    std::memcpy(m_szCmdFiles, command.files, sizeof(m_szCmdFiles));
+
+    int singleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
+    if (LaunchesOneProcessPerFile(command.count, singleInstance)) {
+        for (int k = 0; k < command.count; ++k) {
+            LaunchProcess(programPath, BuildLaunchArguments(m_szCmdFiles[k], k), false);
+            ::Sleep(kPauseAfterLaunchMs);
+        }
+        return false;
+    }
+
+    bool first = ActivateRunningInstance(kInstanceMutexName, m_pszExeName);
+    // When no running window takes the file (it is still starting or already closing),
+    // this process opens its own window with it rather than losing it.
+    if (HandsOffToRunningInstance(first, singleInstance) &&
+        HandFileToRunningInstance(m_szCmdFiles[0], m_pszExeName))
+        return false;
+
+    AfxEnableControlContainer();
+    CPlayerDlg dialog(command.launchIndex, nullptr);
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return false;
+}

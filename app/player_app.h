@@ -1,0 +1,21 @@
+// The application object: start-up decides between one process per file, handing the
+// file to the running window, and running the player window.
+#pragma once
+
+#include <string>
+
+#include "app/cmdline.h"
+#include "framework/app.h"
+
+class CPlayerApp : public CWinApp {
+  public:
+    CPlayerApp();
+    ~CPlayerApp() override;
+    bool InitInstance() override;
+
+    char m_szCmdFiles[kMaxCmdFiles][kCmdFileSize] = {};
+    std::string m_strIniPath;
+    std::string m_strViewerDir;
+};
+
+CPlayerApp* GetPlayerApp();

@@ -1,0 +1,48 @@
+// The application object: one global instance, whose InitInstance the entry point
+// calls once. There is no message loop here; windows run their own modal loops.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CWinApp {
+  public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual bool InitInstance() = 0;
+
+    HINSTANCE m_hInstance = nullptr;
+    const char* m_lpCmdLine = "";   // command line without the program's own name
+    CWnd* m_pMainWnd = nullptr;
+    const char* m_pszExeName = "";  // program file name without folder and extension
+    const char* m_pszAppName = "";  // title of the framework's own message boxes
+
+    // Called by the entry point.
+    int Run(HINSTANCE instance);
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+
+// A message box with the application's title as caption and no owner but the
+// active window of this thread.
+int AfxMessageBox(const char* text, UINT type);
+
+// Wait cursor for the lifetime of the object.
+class CWaitCursor {
+  public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+  private:
+    HCURSOR m_previous;
+};
+
+// The system's lead-byte test for the ANSI code page, for the portable helpers.
+bool IsAnsiLeadByte(unsigned char c);

@@ -1,0 +1,129 @@
+#include "framework/dialog.h"
+
+#include "framework/app.h"
+
+void CDataExchange::Fail() {
+    m_bFailed = true;
+    HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, m_idLastControl);
+    if (control != nullptr) {
+        ::SetFocus(control);
+        ::SendMessageA(control, EM_SETSEL, 0, -1);
+    }
+}
+
+void DDX_Text(CDataExchange* dx, int id, std::string& value) {
+    if (dx->m_bFailed)
+        return;
+    dx->m_idLastControl = id;
+    HWND control = ::GetDlgItem(dx->m_pDlgWnd->m_hWnd, id);
+    if (dx->m_bSaveAndValidate) {
+        int length = ::GetWindowTextLengthA(control);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        int copied = ::GetWindowTextA(control, &text[0], length + 1);
+        text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+        value = text;
+    } else {
+        ::SetWindowTextA(control, value.c_str());
+    }
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
+    if (control.m_hWnd == nullptr)
+        control.SubclassDlgItem(id, dx->m_pDlgWnd);
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.m_bFailed;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::EndDialog(int result) {
+    m_nModalResult = result;
+    m_bModalRunning = false;
+    ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // wake the modal loop
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg) { return ::IsDialogMessageA(m_hWnd, msg); }
+
+INT_PTR CDialog::DoModal() {
+    // Without a parent the main window owns the dialog, unless this is the main window.
+    HWND owner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
+    CWnd* main = AfxGetApp() != nullptr ? AfxGetApp()->m_pMainWnd : nullptr;
+    if (owner == nullptr && main != nullptr && main != this)
+        owner = main->m_hWnd;
+
+    m_nModalResult = -1;
+    m_bModalRunning = true;
+    HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
+                                     owner, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    if (hwnd == nullptr)
+        return -1;
+    bool ownerDisabled = owner != nullptr && ::IsWindowEnabled(owner);
+    if (ownerDisabled)
+        ::EnableWindow(owner, FALSE);
+    if (m_bModalRunning && !::IsWindowVisible(hwnd))
+        ::ShowWindow(hwnd, SW_SHOW);
+
+    MSG msg;
+    while (m_bModalRunning) {
+        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got == -1)
+            break;
+        if (!PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    if (ownerDisabled) {
+        ::EnableWindow(owner, TRUE);
+        ::SetActiveWindow(owner);
+    }
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchToMap(message, wParam, lParam, result))
+        return result;
+    if (message == WM_COMMAND && HIWORD(wParam) == 0) {
+        if (LOWORD(wParam) == IDOK) {
+            OnOK();
+            return 0;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            OnCancel();
+            return 0;
+        }
+    }
+    return DefWindowProc(message, wParam, lParam);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam) {
+    // Only the first message comes here: from then on the dialog's messages go through
+    // the object's WindowProc, with the dialog manager's own processing as default.
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    CDialog* self = reinterpret_cast<CDialog*>(lParam);
+    self->SubclassWindow(hwnd);
+    return self->OnInitDialog();
+}

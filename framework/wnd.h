@@ -1,0 +1,84 @@
+// Window base with a per-class message map, in the vocabulary the rest of the
+// program uses (m_hWnd, Default, DestroyWindow, PreTranslateMessage).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd;
+
+// One row of a message map: a message (or, for WM_COMMAND, a command id) and the
+// member that handles it. Rows are tried in table order; a row with message 0 ends
+// the table.
+struct MessageMapEntry {
+    UINT message;
+    UINT commandId;                        // WM_COMMAND rows only
+    void (CWnd::*onCommand)();             // command rows
+    LRESULT (CWnd::*onMessage)(WPARAM, LPARAM); // message rows
+};
+
+#define BEGIN_MESSAGE_MAP(theClass)                                                                \
+    const MessageMapEntry* theClass::GetMessageMap() const {                                       \
+        using ThisClass = theClass;                                                                \
+        static const MessageMapEntry entries[] = {
+#define ON_COMMAND(id, member)                                                                     \
+    {WM_COMMAND, static_cast<UINT>(id), static_cast<void (CWnd::*)()>(&ThisClass::member), nullptr},
+#define ON_MESSAGE(msg, member)                                                                    \
+    {static_cast<UINT>(msg), 0, nullptr,                                                           \
+     static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::member)},
+#define END_MESSAGE_MAP()                                                                          \
+    {0, 0, nullptr, nullptr}                                                                       \
+    }                                                                                              \
+    ;                                                                                              \
+    return entries;                                                                                \
+    }
+#define DECLARE_MESSAGE_MAP() const MessageMapEntry* GetMessageMap() const override;
+
+class CWnd {
+  public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // Takes over an existing child window: its messages go through this object first.
+    bool SubclassDlgItem(int id, CWnd* parent);
+    bool SubclassWindow(HWND hwnd);
+    HWND UnsubclassWindow();
+
+    virtual BOOL DestroyWindow();
+    virtual BOOL PreTranslateMessage(MSG* msg);
+
+    // Default processing of the message being handled.
+    LRESULT Default();
+
+    std::string GetWindowText() const;
+    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+
+    static CWnd* FromHandle(HWND hwnd);
+
+  protected:
+    virtual const MessageMapEntry* GetMessageMap() const { return nullptr; }
+    virtual void PreSubclassWindow() {}
+    // Routes a message through the message map; unhandled messages go to Default.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Tries the message map; true when a row handled the message.
+    bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_current = {0, 0, 0};
+    WNDPROC m_oldWndProc = nullptr;
+};

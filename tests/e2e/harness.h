@@ -1,0 +1,89 @@
+// Driving the real Lumaplay.exe from outside: a fresh program folder per test,
+// processes started and ended by handle, windows found by process and title.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+constexpr DWORD kWaitMs = 15000;
+
+// Folder of the test program (and of the Lumaplay.exe under test).
+std::string BuildFolder();
+
+// A fresh folder holding a copy of Lumaplay.exe and, unless told otherwise, a
+// placeholder applet folder. Removed with everything in it at the end of the test.
+class ProgramFolder {
+  public:
+    explicit ProgramFolder(const std::string& name, bool withApplet = true);
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    const std::string& Dir() const { return m_dir; } // ends in a backslash
+    std::string Exe() const { return m_dir + "Lumaplay.exe"; }
+    std::string Ini() const { return m_dir + "Lumaplay.ini"; }
+    void SetIni(const char* key, const char* value) const;
+    std::string GetIni(const char* key) const; // "<missing>" when absent
+    // Writes a file beside the program and returns its full path.
+    std::string WriteFile(const std::string& name, const std::string& bytes) const;
+
+  private:
+    std::string m_dir;
+};
+
+class Process {
+  public:
+    Process() = default;
+    Process(HANDLE process, DWORD pid) : m_process(process), m_pid(pid) {}
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    ~Process(); // ends the process if it still runs
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD Pid() const { return m_pid; }
+    HANDLE Handle() const { return m_process; }
+    bool WaitExit(DWORD ms) const;
+    bool Running() const { return !WaitExit(0); }
+    void Kill();
+
+  private:
+    HANDLE m_process = nullptr;
+    DWORD m_pid = 0;
+};
+
+// Starts "<exe>" <arguments> with the program folder as current directory.
+Process Start(const ProgramFolder& folder, const std::string& arguments);
+
+// Opens a process found through one of its windows, to end it by handle later.
+Process Adopt(HWND window);
+
+// Top-level windows of a process (any process when pid is 0) that satisfy pred.
+std::vector<HWND> TopLevelWindows(DWORD pid, const std::function<bool(HWND)>& pred);
+
+// Waits, pumping this thread's messages, until pred gives a window; null on time-out.
+HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& pred, DWORD ms = kWaitMs);
+
+// Waits, pumping messages, until done() is true; false on time-out.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = kWaitMs);
+
+bool IsPlayerWindow(HWND hwnd);       // visible, title begins with "Lumaplay"
+bool IsMessageBox(HWND hwnd, const char* caption);
+
+std::string WindowText(HWND hwnd);
+std::string ControlText(HWND dialog, int id);
+// The message text of a message box: the text of its static controls.
+std::string MessageBoxText(HWND box);
+
+// Closes a player window the way the user does and waits for its process to end.
+bool ClosePlayer(HWND window, const Process& process);
+
+// The command line a process was started with.
+std::string ProcessCommandLine(DWORD pid);
+
+} // namespace e2e

@@ -1,0 +1,183 @@
+// Start-up roads of the real program: applet check, window, hand-off, one process
+// per file, and the hand-off that finds no window to take it.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+using namespace e2e;
+
+namespace {
+
+const char kAppletMissing[] = "DOVEdivozが正しくインストールされていません。";
+
+HWND WaitForPlayer(const Process& p) { return WaitForWindow(p.Pid(), IsPlayerWindow); }
+
+TEST(Startup, MissingAppletShowsErrorAndNoWindow) {
+    ProgramFolder folder("noapplet", /*withApplet=*/false);
+    Process program = Start(folder, "\"C:\\x\\a.pch\"");
+    HWND box = WaitForWindow(program.Pid(), [](HWND h) { return IsMessageBox(h, "ERROR"); });
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), kAppletMissing);
+    EXPECT_TRUE(TopLevelWindows(program.Pid(), IsPlayerWindow).empty());
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(program.WaitExit(kWaitMs));
+    EXPECT_TRUE(TopLevelWindows(0, IsPlayerWindow).empty());
+}
+
+TEST(Startup, AppletFolderNamedLikeTheJarPassesTheCheck) {
+    ProgramFolder folder("jarfolder", /*withApplet=*/false);
+    ::CreateDirectoryA((folder.Dir() + "DOVEdivoz").c_str(), nullptr);
+    ::CreateDirectoryA((folder.Dir() + "DOVEdivoz\\DOVEdivoz.jar").c_str(), nullptr);
+    ::CreateDirectoryA((folder.Dir() + "DOVEdivoz\\res").c_str(), nullptr);
+    folder.WriteFile("DOVEdivoz\\res\\res.zip", "");
+    folder.WriteFile("DOVEdivoz\\res\\tt.zip", "");
+    Process program = Start(folder, "");
+    HWND window = WaitForPlayer(program);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(ClosePlayer(window, program));
+}
+
+TEST(Startup, WithoutFileShowsEmptyWindowAndSavesPositionOnClose) {
+    ProgramFolder folder("nofile");
+    Process program = Start(folder, "");
+    HWND window = WaitForPlayer(program);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), "Lumaplay");
+    EXPECT_EQ(ControlText(window, 1001), "");
+    RECT rect;
+    ::GetWindowRect(window, &rect);
+
+    // Enter and Escape do not close the window.
+    ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+    ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(program.WaitExit(500));
+
+    ASSERT_TRUE(ClosePlayer(window, program));
+    EXPECT_EQ(folder.GetIni("SV_POSX"), std::to_string(rect.left));
+    EXPECT_EQ(folder.GetIni("SV_POSY"), std::to_string(rect.top));
+}
+
+TEST(Startup, CommandLineFileIsShownInThePathBox) {
+    ProgramFolder folder("withfile");
+    Process program = Start(folder, "\"C:\\My Files\\\x95\x5C.pch\"");
+    HWND window = WaitForPlayer(program);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ControlText(window, 1001), "C:\\My Files\\\x95\x5C.pch");
+    EXPECT_TRUE(ClosePlayer(window, program));
+}
+
+TEST(Startup, SecondStartHandsItsFileToTheRunningWindow) {
+    ProgramFolder folder("handoff");
+    Process first = Start(folder, "");
+    HWND window = WaitForPlayer(first);
+    ASSERT_NE(window, nullptr);
+
+    Process second = Start(folder, "\"C:\\pch\\b.pch\"");
+    ASSERT_TRUE(second.WaitExit(kWaitMs));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(window, 1001) == "C:\\pch\\b.pch"; }));
+    EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
+
+    // A start without a file only brings the window forward.
+    Process third = Start(folder, "");
+    ASSERT_TRUE(third.WaitExit(kWaitMs));
+    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\b.pch");
+    EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
+    EXPECT_TRUE(ClosePlayer(window, first));
+}
+
+// A window of this test titled like the player must never receive the file.
+class Impostor {
+  public:
+    Impostor() {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = &Impostor::Proc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "LumaplayImpostor";
+        ::RegisterClassA(&wc);
+        m_hwnd = ::CreateWindowA("LumaplayImpostor", "Lumaplay impostor", WS_OVERLAPPEDWINDOW, 0,
+                                 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+        ::ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
+    }
+    ~Impostor() { ::DestroyWindow(m_hwnd); }
+    static int received;
+
+  private:
+    static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+        if (m == WM_COPYDATA) {
+            ++received;
+            return TRUE;
+        }
+        return ::DefWindowProcA(h, m, w, l);
+    }
+    HWND m_hwnd;
+};
+int Impostor::received = 0;
+
+TEST(Startup, HandOffSkipsOtherProgramsWindowsWithTheSameTitle) {
+    ProgramFolder folder("impostor");
+    Process first = Start(folder, "");
+    HWND window = WaitForPlayer(first);
+    ASSERT_NE(window, nullptr);
+    Impostor impostor; // newest window: met first by the enumeration
+    Process second = Start(folder, "\"C:\\pch\\c.pch\"");
+    ASSERT_TRUE(WaitUntil([&] { return !second.Running(); }));
+    EXPECT_EQ(Impostor::received, 0);
+    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\c.pch");
+    EXPECT_TRUE(ClosePlayer(window, first));
+}
+
+TEST(Startup, HandOffWithoutReceivingWindowOpensOwnWindow) {
+    ProgramFolder folder("nowindow");
+    // Holding the instance mutex makes the program believe another instance runs,
+    // but there is no window to take the file.
+    HANDLE mutex = ::CreateMutexA(nullptr, TRUE, "Lumaplay-Quenby-Application");
+    Process program = Start(folder, "\"C:\\pch\\d.pch\"");
+    HWND window = WaitForPlayer(program);
+    ::CloseHandle(mutex);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\d.pch");
+    EXPECT_TRUE(ClosePlayer(window, program));
+}
+
+TEST(Startup, SeveralWindowsModeStartsOneProcessPerFile) {
+    ProgramFolder folder("multi");
+    folder.SetIni("CK_SET3", "0");
+    Process starter = Start(folder, "\"C:\\pch\\a.pch\" \"C:\\pch\\b.pch\"");
+    ASSERT_TRUE(starter.WaitExit(kWaitMs));
+
+    std::vector<HWND> windows;
+    ASSERT_TRUE(WaitUntil([&] {
+        windows = TopLevelWindows(0, IsPlayerWindow);
+        return windows.size() == 2;
+    }));
+    std::vector<Process> started;
+    bool seen[2] = {false, false};
+    for (HWND window : windows) {
+        started.push_back(Adopt(window));
+        EXPECT_NE(started.back().Pid(), starter.Pid());
+        std::string path = ControlText(window, 1001);
+        std::string line = ProcessCommandLine(started.back().Pid());
+        if (path == "C:\\pch\\a.pch") {
+            seen[0] = true;
+            EXPECT_NE(line.find("\"C:\\pch\\a.pch\" -BP:0"), std::string::npos) << line;
+        } else if (path == "C:\\pch\\b.pch") {
+            seen[1] = true;
+            EXPECT_NE(line.find("\"C:\\pch\\b.pch\" -BP:1"), std::string::npos) << line;
+        }
+    }
+    EXPECT_TRUE(seen[0] && seen[1]);
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        EXPECT_TRUE(ClosePlayer(windows[i], started[i]));
+}
+
+TEST(Startup, SingleWindowModeIgnoresFurtherNames) {
+    ProgramFolder folder("firstonly");
+    Process program = Start(folder, "\"C:\\pch\\a.pch\" \"C:\\pch\\b.pch\"");
+    HWND window = WaitForPlayer(program);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\a.pch");
+    EXPECT_FALSE(WaitUntil([] { return TopLevelWindows(0, IsPlayerWindow).size() > 1; }, 1000));
+    EXPECT_TRUE(ClosePlayer(window, program));
+}
+
+} // namespace
