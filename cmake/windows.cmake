@@ -12,11 +12,14 @@ add_library(lumaplay_win STATIC
     framework/app.cpp
     framework/wnd.cpp
     framework/dialog.cpp
+    framework/common_controls.cpp
     app/instance.cpp
     app/player_app.cpp
     playback/web_browser.cpp
     settings/settings_store.cpp
+    settings/canvas_size_dlg.cpp
     ui/player_dlg.cpp
+    ui/player_play.cpp
 )
 target_compile_options(lumaplay_win PRIVATE ${PRODUCT_FLAGS})
 target_link_libraries(lumaplay_win PUBLIC lumaplay_core)
@@ -47,4 +50,17 @@ if(BUILD_TESTING)
     # Each test starts real processes; they share one Xvfb display and Wine server.
     gtest_add_tests(TARGET e2e_tests SOURCES ${E2E_SOURCES} TEST_LIST E2E_TESTS)
     set_tests_properties(${E2E_TESTS} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+endif()
+
+# In-process tests: real classes of the program in windows of a test program.
+if(BUILD_TESTING)
+    file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+    add_executable(win32_tests ${WIN32_TEST_SOURCES})
+    set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+    target_link_libraries(win32_tests PRIVATE lumaplay_win lumaplay_core gtest_main
+        comctl32 comdlg32 shell32 advapi32 ole32 oleaut32 uuid)
+    target_link_options(win32_tests PRIVATE -static)
+    target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR})
+    gtest_add_tests(TARGET win32_tests SOURCES ${WIN32_TEST_SOURCES} TEST_LIST WIN32_TESTS)
+    set_tests_properties(${WIN32_TESTS} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 endif()

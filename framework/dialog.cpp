@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
+#include "framework/int_exchange.h"
 
 void CDataExchange::Fail() {
     m_bFailed = true;
@@ -125,5 +126,73 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lPa
         return FALSE;
     CDialog* self = reinterpret_cast<CDialog*>(lParam);
     self->SubclassWindow(hwnd);
-    return self->OnInitDialog();
+    RECT before;
+    ::GetWindowRect(hwnd, &before);
+    BOOL result = self->OnInitDialog();
+    // A dialog that neither centres itself nor was moved is centred over its owner.
+    RECT after;
+    ::GetWindowRect(hwnd, &after);
+    if (::IsWindow(hwnd) && !(::GetWindowLongA(hwnd, GWL_STYLE) & DS_CENTER) &&
+        ::EqualRect(&before, &after))
+        self->CenterWindow();
+    return result;
+}
+
+void CDialog::CenterWindow() {
+    RECT area;
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &area);
+    else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT rect;
+    ::GetWindowRect(m_hWnd, &rect);
+    int x = area.left + ((area.right - area.left) - (rect.right - rect.left)) / 2;
+    int y = area.top + ((area.bottom - area.top) - (rect.bottom - rect.top)) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const char kIntegerExpectedText[] = "整数を入力してください。";
+
+std::string RangeMessageText(int minValue, int maxValue) {
+    return std::to_string(minValue) + " から " + std::to_string(maxValue) +
+           " までの整数を入力してください。";
+}
+
+void DDX_Text(CDataExchange* dx, int id, int& value) {
+    if (dx->m_bFailed)
+        return;
+    if (!dx->m_bSaveAndValidate) {
+        std::string text = std::to_string(value);
+        DDX_Text(dx, id, text);
+        return;
+    }
+    std::string text;
+    DDX_Text(dx, id, text);
+    if (!ParseExchangeInt(text, value)) {
+        AfxMessageBox(kIntegerExpectedText, MB_OK | MB_ICONEXCLAMATION);
+        dx->Fail();
+    }
+}
+
+void DDX_Check(CDataExchange* dx, int id, int& value) {
+    if (dx->m_bFailed)
+        return;
+    HWND control = ::GetDlgItem(dx->m_pDlgWnd->m_hWnd, id);
+    if (dx->m_bSaveAndValidate) {
+        value = ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    } else {
+        if (value < 0 || value > 2)
+            value = 0;
+        ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    }
+}
+
+void DDV_MinMaxInt(CDataExchange* dx, int value, int minValue, int maxValue) {
+    if (dx->m_bFailed || !dx->m_bSaveAndValidate)
+        return;
+    if (value < minValue || value > maxValue) {
+        AfxMessageBox(RangeMessageText(minValue, maxValue).c_str(), MB_OK | MB_ICONEXCLAMATION);
+        dx->Fail();
+    }
 }

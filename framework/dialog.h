@@ -35,6 +35,7 @@ class CDialog : public CWnd {
     void EndDialog(int result);
 
     bool UpdateData(bool saveAndValidate = true);
+    void CenterWindow();
 
   protected:
     virtual BOOL OnInitDialog();
@@ -52,3 +53,17 @@ class CDialog : public CWnd {
     bool m_bModalRunning = false;
     int m_nModalResult = -1;
 };
+
+// Integer fields: decimal text towards the control; from the control the text must
+// follow the integer rule, or the framework's message is shown and the field fails.
+void DDX_Text(CDataExchange* dx, int id, int& value);
+// Check boxes: 1 checked, 0 not. A value outside 0 to 2 is shown unchecked (and
+// becomes 0).
+void DDX_Check(CDataExchange* dx, int id, int& value);
+// After an integer field: a value outside min to max shows the range message and
+// fails the field.
+void DDV_MinMaxInt(CDataExchange* dx, int value, int minValue, int maxValue);
+
+extern const char kIntegerExpectedText[]; // "整数を入力してください。"
+// "%1 から %2 までの整数を入力してください。" with the bounds filled in.
+std::string RangeMessageText(int minValue, int maxValue);

@@ -1,23 +1,229 @@
 #include "playback/web_browser.h"
 
+#include <exdisp.h>
+#include <ole2.h>
+
 #include "res/resource.h"
 
 namespace {
 
+// The one object of the container side: client site, in-place site and frame of the
+// embedded control. The host window owns it; COM references keep it alive until the
+// control has let go.
+class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+  public:
+    explicit BrowserSite(HWND host) : m_host(host) {}
+
+    bool Embed() {
+        if (FAILED(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IOleObject, reinterpret_cast<void**>(&m_object))))
+            return false;
+        m_object->SetClientSite(static_cast<IOleClientSite*>(this));
+        ::OleSetContainedObject(m_object, TRUE);
+        RECT rect;
+        ::GetClientRect(m_host, &rect);
+        m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
+                         m_host, &rect);
+        m_object->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&m_browser));
+        return m_browser != nullptr;
+    }
+
+    // Teardown in this order: in-place deactivation, client site cleared, close, release.
+    void Unembed() {
+        if (m_object == nullptr)
+            return;
+        IOleInPlaceObject* inPlace = nullptr;
+        if (SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject,
+                                               reinterpret_cast<void**>(&inPlace)))) {
+            inPlace->InPlaceDeactivate();
+            inPlace->Release();
+        }
+        if (m_browser != nullptr) {
+            m_browser->Release();
+            m_browser = nullptr;
+        }
+        m_object->SetClientSite(nullptr);
+        m_object->Close(OLECLOSE_NOSAVE);
+        m_object->Release();
+        m_object = nullptr;
+    }
+
+    void Resize() {
+        IOleInPlaceObject* inPlace = nullptr;
+        if (m_object != nullptr &&
+            SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject,
+                                               reinterpret_cast<void**>(&inPlace)))) {
+            RECT rect;
+            ::GetClientRect(m_host, &rect);
+            inPlace->SetObjectRects(&rect, &rect);
+            inPlace->Release();
+        }
+    }
+
+    IWebBrowser2* Browser() const { return m_browser; }
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+        if (riid == IID_IUnknown || riid == IID_IOleClientSite)
+            *out = static_cast<IOleClientSite*>(this);
+        else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite)
+            *out = static_cast<IOleInPlaceSite*>(this);
+        else if (riid == IID_IOleInPlaceUIWindow || riid == IID_IOleInPlaceFrame)
+            *out = static_cast<IOleInPlaceFrame*>(this);
+        else {
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++m_refs; }
+    STDMETHODIMP_(ULONG) Release() override {
+        ULONG refs = --m_refs;
+        if (refs == 0)
+            delete this;
+        return refs;
+    }
+
+    // IOleClientSite
+    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** out) override {
+        *out = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetContainer(IOleContainer** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP ShowObject() override { return S_OK; }
+    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+
+    // IOleWindow (shared by the in-place site and the frame)
+    STDMETHODIMP GetWindow(HWND* out) override {
+        *out = m_host;
+        return S_OK;
+    }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IOleInPlaceSite
+    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnUIActivate() override { return S_OK; }
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc,
+                                  LPRECT position, LPRECT clip,
+                                  LPOLEINPLACEFRAMEINFO info) override {
+        *frame = static_cast<IOleInPlaceFrame*>(this);
+        AddRef();
+        *doc = nullptr;
+        ::GetClientRect(m_host, position);
+        ::GetClientRect(m_host, clip);
+        info->fMDIApp = FALSE;
+        info->hwndFrame = ::GetParent(m_host) != nullptr ? ::GetParent(m_host) : m_host;
+        info->haccel = nullptr;
+        info->cAccelEntries = 0;
+        return S_OK;
+    }
+    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
+    STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
+    STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
+    STDMETHODIMP OnPosRectChange(LPCRECT rect) override {
+        IOleInPlaceObject* inPlace = nullptr;
+        if (m_object != nullptr &&
+            SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject,
+                                               reinterpret_cast<void**>(&inPlace)))) {
+            inPlace->SetObjectRects(rect, rect);
+            inPlace->Release();
+        }
+        return S_OK;
+    }
+
+    // IOleInPlaceUIWindow / IOleInPlaceFrame: no menus, tool bars or accelerators.
+    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return S_OK; }
+    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+    STDMETHODIMP RemoveMenus(HMENU) override { return S_OK; }
+    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+  private:
+    virtual ~BrowserSite() = default;
+    HWND m_host;
+    ULONG m_refs = 1;
+    IOleObject* m_object = nullptr;
+    IWebBrowser2* m_browser = nullptr;
+};
+
+BrowserSite* SiteOf(HWND host) {
+    return reinterpret_cast<BrowserSite*>(::GetWindowLongPtrA(host, GWLP_USERDATA));
+}
+
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE: {
+        BrowserSite* site = new BrowserSite(hwnd);
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(site));
+        site->Embed();
+        return 0;
+    }
+    case WM_SIZE:
+        if (BrowserSite* site = SiteOf(hwnd))
+            site->Resize();
+        return 0;
+    case WM_DESTROY:
+        if (BrowserSite* site = SiteOf(hwnd)) {
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            site->Unembed();
+            site->Release();
+        }
+        return 0;
+    default:
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
 }
 
 } // namespace
 
 void AfxEnableControlContainer() {
+    ::OleInitialize(nullptr);
     WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = &HostWindowProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = WEBBROWSER_CLSID_STRING;
     ::RegisterClassA(&wc);
 }
 
-void CWebBrowser::Navigate(const char*) {}
+void CWebBrowser::Navigate(const char* path) {
+    BrowserSite* site = SiteOf(m_hWnd);
+    if (site == nullptr || site->Browser() == nullptr)
+        return;
+    int length = ::MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    BSTR url = ::SysAllocStringLen(nullptr, length > 0 ? length - 1 : 0);
+    if (url == nullptr)
+        return;
+    ::MultiByteToWideChar(CP_ACP, 0, path, -1, url, length);
+    site->Browser()->Navigate(url, nullptr, nullptr, nullptr, nullptr);
+    ::SysFreeString(url);
+}
+
+std::string CWebBrowser::GetLocationURL() const {
+    BrowserSite* site = SiteOf(m_hWnd);
+    BSTR url = nullptr;
+    if (site == nullptr || site->Browser() == nullptr ||
+        FAILED(site->Browser()->get_LocationURL(&url)) || url == nullptr)
+        return std::string();
+    int size = ::WideCharToMultiByte(CP_ACP, 0, url, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, url, -1, &text[0], size, nullptr, nullptr);
+    ::SysFreeString(url);
+    text.resize(text.find('\0'));
+    return text;
+}

@@ -3,13 +3,18 @@
 // host window class of that name, which embeds the control and fills itself with it.
 #pragma once
 
+#include <string>
+
 #include "framework/wnd.h"
 
-// Registers the host window class; called once before the player window is created.
+// Starts OLE and registers the host window class; called once before the player
+// window is created.
 void AfxEnableControlContainer();
 
 class CWebBrowser : public CWnd {
   public:
     // Shows the local file at path (a plain path, not a URL).
     void Navigate(const char* path);
+    // The address the control shows, in the ANSI code page; empty when none.
+    std::string GetLocationURL() const;
 };

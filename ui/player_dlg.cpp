@@ -1,14 +1,52 @@
 #include "ui/player_dlg.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <vector>
+
 #include "app/paths.h"
 #include "app/player_app.h"
 #include "app/startup.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
+#include "ui/about_dlg.h"
+#include "ui/layout.h"
+#include "ui/window_rules.h"
+
+namespace {
+
+// Controls kept attached to the window's edges; the hidden ones are never touched.
+LayoutEntry g_layout[] = {
+    {IDC_BROWSER, ANCHOR_STRETCH_BOTH, 0, 0, 0, 0, 0},
+    {IDC_SETTINGS, ANCHOR_TOP_RIGHT, 0, 0, 0, 0, 0},
+    {IDC_OPEN, ANCHOR_TOP_RIGHT, 0, 0, 0, 0, 0},
+    {IDC_PCH_PATH, ANCHOR_STRETCH_WIDTH, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0},
+};
+
+Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
+Rect WindowRect(HWND hwnd) {
+    RECT r;
+    ::GetWindowRect(hwnd, &r);
+    return ToRect(r);
+}
+
+const char kOpenTitle[] = "PCHファイルを開く";
+const char kOpenFilter[] = "PCH File (*.pch,*.spch)|*.pch;*.spch||";
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CPlayerDlg)
+ON_COMMAND(IDC_OPEN, OnOpenFile)
 ON_COMMAND(IDC_PLAY, OnPlay)
+ON_MESSAGE(WM_DROPFILES, OnDropFiles)
+ON_MESSAGE(WM_SIZE, OnSize)
 ON_MESSAGE(WM_SYSCOMMAND, OnSysCommand)
+ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColor)
+ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColor)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
 END_MESSAGE_MAP()
 
@@ -19,15 +57,41 @@ CPlayerDlg::CPlayerDlg(int launchIndex, CWnd* parent)
     char programPath[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);
     ProgramPaths paths = ComposeProgramPaths(programPath, IsAnsiLeadByte);
-    m_strIniPath = paths.iniPath;
     m_strAppDir = paths.appDir;
+    m_strIniPath = paths.iniPath;
+    m_strWorkDir = paths.workDir;
+
+    // The work area: two fresh files in "Work" beside the program, made unique across
+    // running instances by being created at once.
+    ::CreateDirectoryA(m_strWorkDir.c_str(), nullptr);
+    std::memset(m_szPagePath, 0, sizeof(m_szPagePath));
+    std::memset(m_szPchCopyPath, 0, sizeof(m_szPchCopyPath));
+    if (!::GetTempFileNameA(m_strWorkDir.c_str(), "lum", 0, m_szPagePath))
+        m_szPagePath[0] = '\0';
+    if (!::GetTempFileNameA(m_strWorkDir.c_str(), "lum", 0, m_szPchCopyPath))
+        m_szPchCopyPath[0] = '\0';
+    m_strPchRelPath = WorkRelativePath(m_szPchCopyPath, IsAnsiLeadByte);
 }
 
-CPlayerDlg::~CPlayerDlg() = default;
+CPlayerDlg::~CPlayerDlg() {
+    // Only this window's own two files go; the folder goes when no one else uses it.
+    if (m_szPagePath[0] != '\0')
+        ::DeleteFileA(m_szPagePath);
+    if (m_szPchCopyPath[0] != '\0')
+        ::DeleteFileA(m_szPchCopyPath);
+    ::RemoveDirectoryA(m_strWorkDir.c_str());
+    if (m_pEditBrush != nullptr)
+        ::DeleteObject(m_pEditBrush);
+}
 
 void CPlayerDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_PCH_PATH, m_strPchPath);
     DDX_Control(dx, IDC_BROWSER, m_browser);
+}
+
+BOOL CPlayerDlg::PreTranslateMessage(MSG* msg) {
+    m_toolTip.RelayEvent(msg);
+    return CDialog::PreTranslateMessage(msg);
 }
 
 BOOL CPlayerDlg::OnInitDialog() {
@@ -35,22 +99,159 @@ BOOL CPlayerDlg::OnInitDialog() {
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     // Marks this window as a player window that accepts files from later starts.
     ::SetPropA(m_hWnd, AfxGetApp()->m_pszExeName, reinterpret_cast<HANDLE>(1));
+
+    if (HMENU menu = ::GetSystemMenu(m_hWnd, FALSE)) {
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, "バージョン情報(&A)...");
+    }
+    m_pEditBrush = ::CreateSolidBrush(RGB(255, 255, 255));
+
+    m_hButtonOpen = GetDlgItem(IDC_OPEN);
+    m_hButtonSettings = GetDlgItem(IDC_SETTINGS);
+    const struct {
+        HWND button;
+        int icon;
+    } buttons[] = {{m_hButtonOpen, IDI_OPEN}, {m_hButtonSettings, IDI_SETTINGS}};
+    for (const auto& b : buttons) {
+        HANDLE icon = ::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(b.icon), IMAGE_ICON,
+                                   0, 0, LR_DEFAULTCOLOR);
+        ::SetWindowLongA(b.button, GWL_STYLE, ::GetWindowLongA(b.button, GWL_STYLE) | BS_ICON);
+        ::SendMessageA(b.button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    }
+
+    m_toolTip.Create(m_hWnd);
+    m_toolTip.Activate(true);
+    m_toolTip.SetDelayTime(TTDT_AUTOMATIC, 350);
+    m_toolTip.AddTool(GetDlgItem(IDC_PCH_PATH), "PCHのパスを入力してください");
+    m_toolTip.AddTool(m_hButtonOpen, "PCHファイルを選択します");
+    m_toolTip.AddTool(m_hButtonSettings, "設定");
+
+    CaptureLayout();
+    ApplyLayout();
+    PlaceAtStart();
+
+    if (!m_strPchPath.empty()) {
+        ++m_nStartStage;
+        ::ShowWindow(m_hWnd, SW_SHOW);
+        m_bPlayingAtStart = true;
+        OnPlay();
+        m_bPlayingAtStart = false;
+        ++m_nStartStage;
+        return TRUE;
+    }
+    WriteInitialPage();
     return TRUE;
+}
+
+void CPlayerDlg::PlaceAtStart() {
+    Rect window = WindowRect(m_hWnd);
+    int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    StartPosition pos;
+    if (ReadIntSetting(m_strIniPath, IntSetting::FixedStartPos) != 0) {
+        RECT work;
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        pos = FixedStartPosition(ReadIntSetting(m_strIniPath, IntSetting::StartPosX),
+                                 ReadIntSetting(m_strIniPath, IntSetting::StartPosY), window,
+                                 screenWidth, screenHeight, ToRect(work));
+        ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
+        ::ShowWindow(m_hWnd, SW_SHOW);
+        return;
+    }
+    pos = RememberedStartPosition(ReadIntSetting(m_strIniPath, IntSetting::SavedPosX),
+                                  ReadIntSetting(m_strIniPath, IntSetting::SavedPosY), window,
+                                  screenWidth, screenHeight);
+    if (pos.move)
+        ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
+    m_bCenterOnFirstPlay = pos.centerOnFirstPlay ? 1 : 0;
+    ++m_nStartStage;
+}
+
+void CPlayerDlg::CaptureLayout() {
+    Rect window = WindowRect(m_hWnd);
+    for (LayoutEntry* entry = g_layout; entry->ctrlId != 0; ++entry)
+        CaptureLayoutEntry(*entry, window, WindowRect(GetDlgItem(entry->ctrlId)));
+}
+
+void CPlayerDlg::ApplyLayout() {
+    // Nothing to do while hidden (the table is captured before the window shows) or
+    // minimised (the controls come back with the restore).
+    if (!::IsWindowVisible(m_hWnd) || ::IsIconic(m_hWnd))
+        return;
+    Rect window = WindowRect(m_hWnd);
+    HDWP batch = ::BeginDeferWindowPos(4);
+    if (batch == nullptr)
+        return;
+    for (const LayoutEntry* entry = g_layout; entry->ctrlId != 0; ++entry) {
+        ControlPlacement p = ApplyLayoutEntry(*entry, window);
+        POINT at = {p.x, p.y};
+        if (p.move)
+            ::ScreenToClient(m_hWnd, &at);
+        UINT flags = SWP_NOZORDER | SWP_SHOWWINDOW | (p.move ? 0 : SWP_NOMOVE) |
+                     (p.size ? 0 : SWP_NOSIZE);
+        batch = ::DeferWindowPos(batch, GetDlgItem(entry->ctrlId), nullptr, p.move ? at.x : 0,
+                                 p.move ? at.y : 0, p.width, p.height, flags);
+        if (batch == nullptr)
+            return; // a failed batch is ended by the system and moves nothing
+    }
+    ::EndDeferWindowPos(batch);
+}
+
+LRESULT CPlayerDlg::OnSize(WPARAM, LPARAM) {
+    LRESULT result = Default();
+    ApplyLayout();
+    return result;
 }
 
 BOOL CPlayerDlg::DestroyWindow() {
     // A closing window takes no more files from later starts.
     ::RemovePropA(m_hWnd, AfxGetApp()->m_pszExeName);
-    RECT rect;
-    ::GetWindowRect(m_hWnd, &rect);
-    WriteIntSetting(m_strIniPath, IntSetting::SavedPosX, rect.left);
-    WriteIntSetting(m_strIniPath, IntSetting::SavedPosY, rect.top);
+    Rect window = WindowRect(m_hWnd);
+    WriteIntSetting(m_strIniPath, IntSetting::SavedPosX, window.left);
+    WriteIntSetting(m_strIniPath, IntSetting::SavedPosY, window.top);
     return CDialog::DestroyWindow();
 }
 
-void CPlayerDlg::OnPlay() {}
+void CPlayerDlg::PlayFromRoad(const std::string& path) {
+    m_strPchPath = path;
+    UpdateData(false);
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
+    OnPlay();
+}
+
+void CPlayerDlg::OnOpenFile() {
+    std::string initialDir = ReadLastDir(m_strIniPath, m_strAppDir);
+    CFileDialog dialog(kOpenFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
+                       initialDir, kOpenTitle);
+    bool chosen = dialog.DoModal(m_hWnd);
+    ::SetCurrentDirectoryA(m_strAppDir.c_str());
+    if (!chosen)
+        return;
+    WriteLastDir(m_strIniPath, FolderOfFile(dialog.GetPathName(), IsAnsiLeadByte));
+    PlayFromRoad(dialog.GetPathName());
+}
+
+LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
+    CWaitCursor wait;
+    HDROP drop = reinterpret_cast<HDROP>(wParam);
+    std::vector<char> name(4096, '\0');
+    ::DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size()));
+    ::DragFinish(drop);
+    m_strPchPath = name.data();
+    UpdateData(false);
+    ::SetForegroundWindow(m_hWnd);
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
+    OnPlay();
+    return 0;
+}
 
 LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    if (wParam == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+        return 0;
+    }
+    // The close box, Alt+F4 and the menu's close item: the only way the window closes.
     if ((wParam & 0xFFF0) == SC_CLOSE) {
         CDialog::OnCancel();
         return 0;
@@ -58,16 +259,21 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
     return Default();
 }
 
+LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_PCH_PATH))
+        return Default();
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    ::SetTextColor(dc, RGB(0, 0, 255));
+    return reinterpret_cast<LRESULT>(m_pEditBrush);
+}
+
 LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
     ::SetForegroundWindow(m_hWnd);
     const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     std::string name = record != nullptr ? ReadHandOffName(record->lpData, record->cbData) : "";
-    if (!name.empty()) {
-        m_strPchPath = name;
-        UpdateData(false);
-        ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
-        OnPlay();
-    }
+    if (!name.empty())
+        PlayFromRoad(name);
     Default();
     // Tells the sending start that the file arrived.
     return TRUE;

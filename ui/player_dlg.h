@@ -1,9 +1,12 @@
-// The player window: path box, open and settings buttons, and the browser control.
+// The player window: path box, open and settings buttons, and the browser control in
+// which the initial page and the player pages are shown.
 #pragma once
 
 #include <string>
 
+#include "framework/common_controls.h"
 #include "framework/dialog.h"
+#include "playback/probe.h"
 #include "playback/web_browser.h"
 
 class CPlayerDlg : public CDialog {
@@ -15,23 +18,53 @@ class CPlayerDlg : public CDialog {
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
 
+    void OnOpenFile();
     void OnPlay();
+    LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
+  private:
+    void CaptureLayout();
+    void ApplyLayout();
+    void PlaceAtStart();
+    // Shows the file name in the path box, gives the browser the focus and plays.
+    void PlayFromRoad(const std::string& path);
+
+    // Probe: reads the head of m_strPchPath; reports and returns false on rejection.
+    bool ProbeAnimationFile(AnimationKind& kind, CanvasSize& size);
+    bool WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll);
+    void WriteInitialPage();
+    void ShowError(const char* text);
+
+    HWND m_hButtonOpen = nullptr;
+    HWND m_hButtonSettings = nullptr;
+    CToolTipCtrl m_toolTip;
+    HBRUSH m_pEditBrush = nullptr;
+
   public:
     std::string m_strIniPath;
     std::string m_strAppDir;
+    std::string m_strWorkDir;
+    std::string m_strPchRelPath;
+    char m_szPagePath[260];
+    char m_szPchCopyPath[260];
     int m_nLaunchIndex;
     int m_nStartStage = 0;
     int m_bCenterOnFirstPlay = 0;
     std::string m_strPchPath;
     CWebBrowser m_browser;
     HICON m_hIcon;
+
+  private:
+    bool m_bPlayingAtStart = false; // the play made by OnInitDialog for the command line
 };

@@ -231,6 +231,56 @@ std::string MessageBoxText(HWND box) {
     return text;
 }
 
+std::string ReadFileBytes(const std::string& path) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<unreadable>";
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    ::CloseHandle(file);
+    return bytes;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(find, &data));
+    ::FindClose(find);
+    return names;
+}
+
+bool FolderExists(const std::string& folder) {
+    DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Sync(HWND window) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result) != 0;
+}
+
+HWND WaitForPlayed(const Process& program, const std::string& caption) {
+    HWND window = WaitForWindow(program.Pid(), [&](HWND h) {
+        return IsPlayerWindow(h) && WindowText(h) == caption;
+    });
+    if (window != nullptr)
+        Sync(window);
+    return window;
+}
+
+const std::string kGzipBytes("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03stands-for-drawing-data", 31);
+
 bool ClosePlayer(HWND window, const Process& process) {
     ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return process.WaitExit(kWaitMs);

@@ -80,6 +80,23 @@ std::string ControlText(HWND dialog, int id);
 // The message text of a message box: the text of its static controls.
 std::string MessageBoxText(HWND box);
 
+// Whole contents of a file; "<unreadable>" when it cannot be opened.
+std::string ReadFileBytes(const std::string& path);
+// Names of the files in a folder (no "." and ".."); empty when the folder is missing.
+std::vector<std::string> FilesIn(const std::string& folder);
+bool FolderExists(const std::string& folder);
+
+// Returns once the window's thread has finished what it was doing (a play made
+// while starting, or one handed over) and is waiting for messages again.
+bool Sync(HWND window);
+
+// Waits for a visible player window of the process with exactly this caption, then
+// for its thread to be idle.
+HWND WaitForPlayed(const Process& program, const std::string& caption);
+
+// Bytes that begin like gzip data: what the program takes for a PaintBBS file.
+extern const std::string kGzipBytes;
+
 // Closes a player window the way the user does and waits for its process to end.
 bool ClosePlayer(HWND window, const Process& process);
 

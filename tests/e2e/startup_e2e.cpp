@@ -10,7 +10,17 @@ namespace {
 
 const char kAppletMissing[] = "DOVEdivozが正しくインストールされていません。";
 
-HWND WaitForPlayer(const Process& p) { return WaitForWindow(p.Pid(), IsPlayerWindow); }
+HWND WaitForPlayer(const Process& p) {
+    HWND window = WaitForWindow(p.Pid(), IsPlayerWindow);
+    if (window != nullptr)
+        Sync(window);
+    return window;
+}
+
+// A small PaintBBS file whose name gives its canvas size, so nothing is asked.
+std::string Animation(const ProgramFolder& folder, const std::string& name) {
+    return folder.WriteFile(name + "[SX120SY90].pch", kGzipBytes);
+}
 
 TEST(Startup, MissingAppletShowsErrorAndNoWindow) {
     ProgramFolder folder("noapplet", /*withApplet=*/false);
@@ -59,10 +69,13 @@ TEST(Startup, WithoutFileShowsEmptyWindowAndSavesPositionOnClose) {
 
 TEST(Startup, CommandLineFileIsShownInThePathBox) {
     ProgramFolder folder("withfile");
-    Process program = Start(folder, "\"C:\\My Files\\\x95\x5C.pch\"");
-    HWND window = WaitForPlayer(program);
+    ::CreateDirectoryA((folder.Dir() + "My Files").c_str(), nullptr);
+    // A blank in the folder and 表 (95 5C) in the name.
+    std::string file = Animation(folder, "My Files\\\x95\x5C");
+    Process program = Start(folder, "\"" + file + "\"");
+    HWND window = WaitForPlayed(program, "Lumaplay [PaintBBS]");
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ControlText(window, 1001), "C:\\My Files\\\x95\x5C.pch");
+    EXPECT_EQ(ControlText(window, 1001), file);
     EXPECT_TRUE(ClosePlayer(window, program));
 }
 
@@ -72,15 +85,18 @@ TEST(Startup, SecondStartHandsItsFileToTheRunningWindow) {
     HWND window = WaitForPlayer(first);
     ASSERT_NE(window, nullptr);
 
-    Process second = Start(folder, "\"C:\\pch\\b.pch\"");
+    std::string file = Animation(folder, "b");
+    Process second = Start(folder, "\"" + file + "\"");
     ASSERT_TRUE(second.WaitExit(kWaitMs));
-    EXPECT_TRUE(WaitUntil([&] { return ControlText(window, 1001) == "C:\\pch\\b.pch"; }));
+    // The sender waits until the running window has played the file.
+    EXPECT_EQ(ControlText(window, 1001), file);
+    EXPECT_EQ(WindowText(window), "Lumaplay [PaintBBS]");
     EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
 
     // A start without a file only brings the window forward.
     Process third = Start(folder, "");
     ASSERT_TRUE(third.WaitExit(kWaitMs));
-    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\b.pch");
+    EXPECT_EQ(ControlText(window, 1001), file);
     EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
     EXPECT_TRUE(ClosePlayer(window, first));
 }
@@ -119,10 +135,11 @@ TEST(Startup, HandOffSkipsOtherProgramsWindowsWithTheSameTitle) {
     HWND window = WaitForPlayer(first);
     ASSERT_NE(window, nullptr);
     Impostor impostor; // newest window: met first by the enumeration
-    Process second = Start(folder, "\"C:\\pch\\c.pch\"");
+    std::string file = Animation(folder, "c");
+    Process second = Start(folder, "\"" + file + "\"");
     ASSERT_TRUE(WaitUntil([&] { return !second.Running(); }));
     EXPECT_EQ(Impostor::received, 0);
-    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\c.pch");
+    EXPECT_EQ(ControlText(window, 1001), file);
     EXPECT_TRUE(ClosePlayer(window, first));
 }
 
@@ -131,39 +148,50 @@ TEST(Startup, HandOffWithoutReceivingWindowOpensOwnWindow) {
     // Holding the instance mutex makes the program believe another instance runs,
     // but there is no window to take the file.
     HANDLE mutex = ::CreateMutexA(nullptr, TRUE, "Lumaplay-Quenby-Application");
-    Process program = Start(folder, "\"C:\\pch\\d.pch\"");
-    HWND window = WaitForPlayer(program);
+    std::string file = Animation(folder, "d");
+    Process program = Start(folder, "\"" + file + "\"");
+    HWND window = WaitForPlayed(program, "Lumaplay [PaintBBS]");
     ::CloseHandle(mutex);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\d.pch");
+    EXPECT_EQ(ControlText(window, 1001), file);
     EXPECT_TRUE(ClosePlayer(window, program));
 }
 
 TEST(Startup, SeveralWindowsModeStartsOneProcessPerFile) {
     ProgramFolder folder("multi");
     folder.SetIni("CK_SET3", "0");
-    Process starter = Start(folder, "\"C:\\pch\\a.pch\" \"C:\\pch\\b.pch\"");
+    std::string a = Animation(folder, "a");
+    std::string b = Animation(folder, "b");
+    Process starter = Start(folder, "\"" + a + "\" \"" + b + "\"");
     ASSERT_TRUE(starter.WaitExit(kWaitMs));
 
     std::vector<HWND> windows;
     ASSERT_TRUE(WaitUntil([&] {
-        windows = TopLevelWindows(0, IsPlayerWindow);
+        windows = TopLevelWindows(0, [](HWND h) {
+            return IsPlayerWindow(h) && WindowText(h) == "Lumaplay [PaintBBS]";
+        });
         return windows.size() == 2;
     }));
+    // Each started window cascades by its launch index: 0 at (0, 0), 1 one step down
+    // and right.
+    const int step = ::GetSystemMetrics(SM_CXDLGFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
     std::vector<Process> started;
     bool seen[2] = {false, false};
     for (HWND window : windows) {
         started.push_back(Adopt(window));
         EXPECT_NE(started.back().Pid(), starter.Pid());
+        Sync(window);
         std::string path = ControlText(window, 1001);
         std::string line = ProcessCommandLine(started.back().Pid());
-        if (path == "C:\\pch\\a.pch") {
-            seen[0] = true;
-            EXPECT_NE(line.find("\"C:\\pch\\a.pch\" -BP:0"), std::string::npos) << line;
-        } else if (path == "C:\\pch\\b.pch") {
-            seen[1] = true;
-            EXPECT_NE(line.find("\"C:\\pch\\b.pch\" -BP:1"), std::string::npos) << line;
-        }
+        RECT rect;
+        ::GetWindowRect(window, &rect);
+        int index = path == a ? 0 : path == b ? 1 : -1;
+        ASSERT_NE(index, -1) << path;
+        seen[index > 0 ? 1 : 0] = true;
+        EXPECT_NE(line.find("\"" + path + "\" -BP:" + std::to_string(index)), std::string::npos)
+            << line;
+        EXPECT_EQ(rect.left, index * step) << path;
+        EXPECT_EQ(rect.top, index * step) << path;
     }
     EXPECT_TRUE(seen[0] && seen[1]);
     for (std::size_t i = 0; i < windows.size(); ++i)
@@ -172,10 +200,12 @@ TEST(Startup, SeveralWindowsModeStartsOneProcessPerFile) {
 
 TEST(Startup, SingleWindowModeIgnoresFurtherNames) {
     ProgramFolder folder("firstonly");
-    Process program = Start(folder, "\"C:\\pch\\a.pch\" \"C:\\pch\\b.pch\"");
-    HWND window = WaitForPlayer(program);
+    std::string a = Animation(folder, "a");
+    std::string b = Animation(folder, "b");
+    Process program = Start(folder, "\"" + a + "\" \"" + b + "\"");
+    HWND window = WaitForPlayed(program, "Lumaplay [PaintBBS]");
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ControlText(window, 1001), "C:\\pch\\a.pch");
+    EXPECT_EQ(ControlText(window, 1001), a);
     EXPECT_FALSE(WaitUntil([] { return TopLevelWindows(0, IsPlayerWindow).size() > 1; }, 1000));
     EXPECT_TRUE(ClosePlayer(window, program));
 }

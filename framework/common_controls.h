@@ -1,0 +1,39 @@
+// Thin wrappers over the tooltip control and the open-file dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CToolTipCtrl {
+  public:
+    CToolTipCtrl() = default;
+    ~CToolTipCtrl();
+    CToolTipCtrl(const CToolTipCtrl&) = delete;
+    CToolTipCtrl& operator=(const CToolTipCtrl&) = delete;
+
+    bool Create(HWND parent);
+    void Activate(bool active);
+    void SetDelayTime(DWORD which, int milliseconds);
+    // Registers a control as a tool (its whole window) with its tip text.
+    void AddTool(HWND control, const char* text);
+    void RelayEvent(MSG* msg);
+    HWND m_hWnd = nullptr;
+};
+
+// The open-file dialog. The filter uses "|" between its parts, as "Name|*.x||".
+class CFileDialog {
+  public:
+    CFileDialog(const char* filter, DWORD flags, const std::string& initialDir,
+                const std::string& title);
+    // True when the user chose a file; GetPathName then gives its full path.
+    bool DoModal(HWND owner);
+    const std::string& GetPathName() const { return m_path; }
+
+  private:
+    std::string m_filter;
+    DWORD m_flags;
+    std::string m_initialDir;
+    std::string m_title;
+    std::string m_path;
+};

@@ -1,0 +1,136 @@
+// The play handler: probe the file, fit the window, copy the file into the work
+// area, write the player page and show it.
+#include <windows.h>
+
+#include "app/startup.h"
+#include "framework/app.h"
+#include "playback/page.h"
+#include "playback/window_fit.h"
+#include "res/resource.h"
+#include "settings/canvas_size_dlg.h"
+#include "settings/settings_store.h"
+#include "ui/player_dlg.h"
+
+namespace {
+
+const char kNoFileText[] = "PCHファイルを指定してください。";
+const char kMissingFileText[] = "指定されたPCHファイルは存在しません。";
+const char kNotAnimationText[] = "指定されたファイルはPCHデータではありません。";
+const char kWorkFileText[] = "作業ファイルの作成に失敗しました。";
+
+// Replaces the whole file with text; false when the file cannot be opened.
+bool WriteWholeFile(const char* path, const std::string& text) {
+    HANDLE file = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return true;
+}
+
+} // namespace
+
+void CPlayerDlg::ShowError(const char* text) { ::MessageBoxA(m_hWnd, text, kErrorCaption, MB_OK); }
+
+bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
+    if (m_strPchPath.empty()) {
+        ShowError(kNoFileText);
+        return false;
+    }
+    HANDLE file = ::CreateFileA(m_strPchPath.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        ShowError(kMissingFileText);
+        return false;
+    }
+    // A failed read leaves zeros, which classify like any other block.
+    unsigned char block[kProbeBlockSize] = {};
+    DWORD read = 0;
+    ::ReadFile(file, block, sizeof(block), &read, nullptr);
+    ::CloseHandle(file);
+
+    ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath, IsAnsiLeadByte);
+    if (outcome.kind == AnimationKind::None) {
+        ShowError(kNotAnimationText);
+        return false;
+    }
+    kind = outcome.kind;
+    size = outcome.size;
+    SetWindowText(PlayCaption(kind).c_str());
+    if (outcome.sizeKnown)
+        return true;
+
+    // A PaintBBS file that does not say its size: the stored default, and the
+    // question when the user wants to be asked.
+    size.width = ReadIntSetting(m_strIniPath, IntSetting::DefaultWidth);
+    size.height = ReadIntSetting(m_strIniPath, IntSetting::DefaultHeight);
+    if (ReadIntSetting(m_strIniPath, IntSetting::AskCanvasSize) != 0) {
+        CCanvasSizeDlg dialog(this);
+        dialog.m_nCanvasWidth = size.width;
+        dialog.m_nCanvasHeight = size.height;
+        if (dialog.DoModal() == IDOK) {
+            size.width = dialog.m_nCanvasWidth;
+            size.height = dialog.m_nCanvasHeight;
+            WriteIntSetting(m_strIniPath, IntSetting::DefaultWidth, size.width);
+            WriteIntSetting(m_strIniPath, IntSetting::DefaultHeight, size.height);
+        }
+    }
+    return true;
+}
+
+void CPlayerDlg::OnPlay() {
+    CWaitCursor wait;
+    UpdateData(true);
+    AnimationKind kind;
+    CanvasSize size;
+    if (!ProbeAnimationFile(kind, size))
+        return;
+
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    RECT client;
+    ::GetClientRect(m_browser.m_hWnd, &client);
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const Rect workArea{work.left, work.top, work.right, work.bottom};
+    FitResult fit = FitWindowToCanvas({{window.left, window.top, window.right, window.bottom},
+                                       client.right - client.left,
+                                       client.bottom - client.top,
+                                       ::GetSystemMetrics(SM_CXVSCROLL),
+                                       workArea,
+                                       size.width,
+                                       size.height});
+
+    ::CopyFileA(m_strPchPath.c_str(), m_szPchCopyPath, FALSE);
+    if (!WritePlayerPage(kind, size, fit.scroll)) {
+        ShowError(kWorkFileText);
+        return;
+    }
+
+    // Only the play made at start-up in remembered-position mode is cascaded or
+    // centred; later plays keep the window where it is.
+    if (m_nStartStage == 2 && m_bPlayingAtStart) {
+        int singleInstance = m_nLaunchIndex >= 0
+                                 ? ReadIntSetting(m_strIniPath, IntSetting::SingleInstance)
+                                 : SettingDefault(IntSetting::SingleInstance);
+        int step = ::GetSystemMetrics(SM_CXDLGFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
+        ApplyStartupPlacement(
+            {m_nLaunchIndex, singleInstance, m_bCenterOnFirstPlay != 0, step, workArea}, fit);
+    }
+    ::SetWindowPos(m_hWnd, HWND_TOP, fit.x, fit.y, fit.width, fit.height, 0);
+    ApplyLayout();
+    m_browser.Navigate(m_szPagePath);
+}
+
+bool CPlayerDlg::WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll) {
+    return WriteWholeFile(m_szPagePath, PlayerPageText(kind, size.width, size.height, scroll,
+                                                       m_strAppDir, m_strPchRelPath));
+}
+
+void CPlayerDlg::WriteInitialPage() {
+    if (WriteWholeFile(m_szPagePath, InitialPageText()))
+        m_browser.Navigate(m_szPagePath);
+}
