@@ -18,6 +18,8 @@ add_library(lumaplay_win STATIC
     playback/web_browser.cpp
     settings/settings_store.cpp
     settings/canvas_size_dlg.cpp
+    settings/registry_win.cpp
+    settings/settings_dlg.cpp
     ui/player_dlg.cpp
     ui/player_play.cpp
 )

@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
+#include "settings/settings_dlg.h"
 #include "ui/about_dlg.h"
 #include "ui/layout.h"
 #include "ui/window_rules.h"
@@ -45,6 +46,7 @@ ON_COMMAND(IDC_PLAY, OnPlay)
 ON_MESSAGE(WM_DROPFILES, OnDropFiles)
 ON_MESSAGE(WM_SIZE, OnSize)
 ON_MESSAGE(WM_SYSCOMMAND, OnSysCommand)
+ON_COMMAND(IDC_SETTINGS, OnSettings)
 ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColor)
 ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColor)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
@@ -257,6 +259,13 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
         return 0;
     }
     return Default();
+}
+
+void CPlayerDlg::OnSettings() {
+    // Changed settings take effect at the next play, which reads them afresh.
+    CSettingsDlg settings;
+    settings.DoModal();
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
 }
 
 LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {

@@ -28,6 +28,7 @@ class CPlayerDlg : public CDialog {
     LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void OnSettings();
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
 

@@ -215,8 +215,9 @@ bool IsPlayerWindow(HWND hwnd) {
 bool IsMessageBox(HWND hwnd, const char* caption) {
     char className[64] = {};
     ::GetClassNameA(hwnd, className, sizeof(className));
+    // A dialog with that caption that is not a player window (which has a path box).
     return std::string(className) == "#32770" && ::IsWindowVisible(hwnd) &&
-           WindowText(hwnd) == caption;
+           WindowText(hwnd) == caption && ::GetDlgItem(hwnd, 1001) == nullptr;
 }
 
 std::string MessageBoxText(HWND box) {

@@ -1,0 +1,35 @@
+// The few registry operations the file type association needs, behind an interface:
+// the program uses the system registry, the unit tests an in-memory one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class Registry {
+  public:
+    using Key = std::uintptr_t; // 0 is no key
+
+    virtual ~Registry() = default;
+
+    virtual Key ClassesRoot() const = 0; // HKEY_CLASSES_ROOT, never closed
+    virtual Key CurrentUser() const = 0; // HKEY_CURRENT_USER, never closed
+
+    // True on the NT family, where associations go under the user's own classes.
+    virtual bool UsePerUserClasses() = 0;
+
+    // Opens or creates parent\path (creating missing levels). created, when given,
+    // tells whether the key is new.
+    virtual bool OpenOrCreateKey(Key parent, const std::string& path, Key& key,
+                                 bool* created) = 0;
+    virtual void CloseKey(Key key) = 0;
+
+    // A string value; name empty for the default value. False when absent.
+    virtual bool QueryStringValue(Key key, const std::string& name, std::string& text) = 0;
+    virtual bool SetStringValue(Key key, const std::string& name, const std::string& text) = 0;
+    virtual bool DeleteValue(Key key, const std::string& name) = 0;
+    // Deletes parent\path: on the NT family only when it has no subkeys.
+    virtual bool DeleteKey(Key parent, const std::string& path) = 0;
+
+    // Tells the shell that file associations changed.
+    virtual void NotifyAssociationsChanged() = 0;
+};

@@ -1,0 +1,123 @@
+#include "settings/settings_dlg.h"
+
+#include "app/player_app.h"
+#include "res/resource.h"
+#include "settings/file_type_registry.h"
+#include "settings/registry_win.h"
+#include "settings/settings_store.h"
+
+BEGIN_MESSAGE_MAP(CSettingsDlg)
+ON_COMMAND(IDC_USE_START_POS, OnUseStartPos)
+ON_COMMAND(IDC_SINGLE_INSTANCE, OnSingleInstance)
+END_MESSAGE_MAP()
+
+CSettingsDlg::CSettingsDlg() : CDialog(IDD_SETTINGS_DIALOG, nullptr) {}
+
+void CSettingsDlg::DoDataExchange(CDataExchange* dx) {
+    DDX_Text(dx, IDC_DEFAULT_WIDTH, m_nDefaultWidth);
+    if (m_bCheckRange)
+        DDV_MinMaxInt(dx, m_nDefaultWidth, kMinDefaultSize, kMaxDefaultSize);
+    DDX_Text(dx, IDC_DEFAULT_HEIGHT, m_nDefaultHeight);
+    if (m_bCheckRange)
+        DDV_MinMaxInt(dx, m_nDefaultHeight, kMinDefaultSize, kMaxDefaultSize);
+    DDX_Text(dx, IDC_START_POS_Y, m_nStartPosY);
+    DDX_Check(dx, IDC_ASK_SIZE, m_bAskSize);
+    DDX_Check(dx, IDC_USE_START_POS, m_bUseStartPos);
+    DDX_Text(dx, IDC_START_POS_X, m_nStartPosX);
+    DDX_Check(dx, IDC_SINGLE_INSTANCE, m_bSingleInstance);
+    DDX_Check(dx, IDC_ASSOC_PCH, m_bAssocPch);
+    DDX_Check(dx, IDC_ASSOC_SPCH, m_bAssocSpch);
+}
+
+BOOL CSettingsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const std::string& ini = GetPlayerApp()->m_strIniPath;
+    m_nDefaultWidth = ReadIntSetting(ini, IntSetting::DefaultWidth);
+    m_nDefaultHeight = ReadIntSetting(ini, IntSetting::DefaultHeight);
+    m_nStartPosX = ReadIntSetting(ini, IntSetting::StartPosX);
+    m_nStartPosY = ReadIntSetting(ini, IntSetting::StartPosY);
+    m_bAskSize = ReadIntSetting(ini, IntSetting::AskCanvasSize);
+    m_bUseStartPos = ReadIntSetting(ini, IntSetting::FixedStartPos);
+    m_bSingleInstance = ReadIntSetting(ini, IntSetting::SingleInstance);
+    m_bAssocPch = ReadIntSetting(ini, IntSetting::AssociatePch);
+    m_bAssocSpch = ReadIntSetting(ini, IntSetting::AssociateSpch);
+    m_bAssocPchAtOpen = m_bAssocPch;
+    m_bAssocSpchAtOpen = m_bAssocSpch;
+    UpdateData(false);
+    OnUseStartPos();
+    OnSingleInstance();
+    return TRUE;
+}
+
+void CSettingsDlg::TakeCheckBoxes() {
+    CDataExchange dx(this, true);
+    DDX_Check(&dx, IDC_ASK_SIZE, m_bAskSize);
+    DDX_Check(&dx, IDC_USE_START_POS, m_bUseStartPos);
+    DDX_Check(&dx, IDC_SINGLE_INSTANCE, m_bSingleInstance);
+    DDX_Check(&dx, IDC_ASSOC_PCH, m_bAssocPch);
+    DDX_Check(&dx, IDC_ASSOC_SPCH, m_bAssocSpch);
+}
+
+void CSettingsDlg::OnUseStartPos() {
+    TakeCheckBoxes();
+    for (int id : {IDC_START_POS_TIMES, IDC_START_POS_X, IDC_START_POS_Y})
+        ::EnableWindow(GetDlgItem(id), m_bUseStartPos != 0);
+}
+
+void CSettingsDlg::OnSingleInstance() {
+    TakeCheckBoxes();
+    if (m_bSingleInstance != 0) {
+        ::EnableWindow(GetDlgItem(IDC_USE_START_POS), TRUE);
+        OnUseStartPos();
+        return;
+    }
+    for (int id : {IDC_USE_START_POS, IDC_START_POS_TIMES, IDC_START_POS_X, IDC_START_POS_Y})
+        ::EnableWindow(GetDlgItem(id), FALSE);
+}
+
+SettingsValues CSettingsDlg::Values() const {
+    SettingsValues v;
+    v.defaultWidth = m_nDefaultWidth;
+    v.defaultHeight = m_nDefaultHeight;
+    v.startPosX = m_nStartPosX;
+    v.startPosY = m_nStartPosY;
+    v.askSize = m_bAskSize;
+    v.useStartPos = m_bUseStartPos;
+    v.singleInstance = m_bSingleInstance;
+    v.assocPch = m_bAssocPch;
+    v.assocSpch = m_bAssocSpch;
+    return v;
+}
+
+void CSettingsDlg::OnOK() {
+    m_bCheckRange = true;
+    bool taken = UpdateData(true);
+    m_bCheckRange = false;
+    if (const char* warning = CanvasSizeWarning(m_nDefaultWidth, m_nDefaultHeight)) {
+        ::MessageBoxA(m_hWnd, warning, kWarningCaption, MB_OK);
+        return;
+    }
+    // A field that failed has shown its message and holds the focus: nothing is
+    // written until every field is taken.
+    if (!taken)
+        return;
+
+    const SettingsValues values = Values();
+    const std::string& ini = GetPlayerApp()->m_strIniPath;
+    for (const auto& write : SettingsToWrite(values))
+        WriteIntSetting(ini, write.first, write.second);
+
+    char programPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);
+    Win32Registry registry;
+    CFileTypeRegistry types(registry);
+    for (const AssociationChange& change :
+         AssociationChanges(m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values)) {
+        types.UnregisterFileType(change.progId, change.ext);
+        if (change.registerAfter)
+            types.RegisterFileType(change.progId, change.ext, programPath, change.iconIndex,
+                                   change.description);
+    }
+    registry.NotifyAssociationsChanged();
+    EndDialog(IDOK);
+}

@@ -1,0 +1,36 @@
+// The settings dialog: default canvas size, start-up behaviour and file associations.
+#pragma once
+
+#include "framework/dialog.h"
+#include "settings/settings_logic.h"
+
+class CSettingsDlg : public CDialog {
+  public:
+    CSettingsDlg();
+
+  protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnUseStartPos();
+    void OnSingleInstance();
+    DECLARE_MESSAGE_MAP()
+
+  private:
+    SettingsValues Values() const;
+    // Takes only the check boxes from the controls: enabling needs nothing else.
+    void TakeCheckBoxes();
+
+    int m_bAssocPchAtOpen = 0;
+    int m_bAssocSpchAtOpen = 0;
+    int m_nDefaultWidth = 0;
+    int m_nDefaultHeight = 0;
+    int m_nStartPosY = 0;
+    int m_bAskSize = 0;
+    int m_bUseStartPos = 0;
+    int m_nStartPosX = 0;
+    int m_bSingleInstance = 0;
+    int m_bAssocPch = 0;
+    int m_bAssocSpch = 0;
+    bool m_bCheckRange = false; // the size range is checked only when OK confirms
+};

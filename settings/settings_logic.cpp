@@ -1,0 +1,40 @@
+#include "settings/settings_logic.h"
+
+const char kWarningCaption[] = "WORNING";
+
+namespace {
+const char kProgIdBase[] = "Quenby_Lumaplay";
+}
+
+const char* CanvasSizeWarning(int width, int height) {
+    if (width < kMinDefaultSize)
+        return "サイズＸは100以上を指定してください。";
+    if (width > kMaxDefaultSize)
+        return "サイズＸは10000以下を指定してください。";
+    if (height < kMinDefaultSize)
+        return "サイズＹは100以上を指定してください。";
+    if (height > kMaxDefaultSize)
+        return "サイズＹは10000以下を指定してください。";
+    return nullptr;
+}
+
+std::vector<std::pair<IntSetting, int>> SettingsToWrite(const SettingsValues& v) {
+    return {
+        {IntSetting::DefaultWidth, v.defaultWidth},  {IntSetting::DefaultHeight, v.defaultHeight},
+        {IntSetting::StartPosX, v.startPosX},        {IntSetting::StartPosY, v.startPosY},
+        {IntSetting::AskCanvasSize, v.askSize},      {IntSetting::FixedStartPos, v.useStartPos},
+        {IntSetting::SingleInstance, v.singleInstance}, {IntSetting::AssociatePch, v.assocPch},
+        {IntSetting::AssociateSpch, v.assocSpch},
+    };
+}
+
+std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
+                                                  const SettingsValues& values) {
+    std::vector<AssociationChange> changes;
+    if (values.assocPch != pchAtOpen)
+        changes.push_back({kProgIdBase, ".pch", values.assocPch != 0, 7, "Lumaplay-PaintBBS-PCH"});
+    if (values.assocSpch != spchAtOpen)
+        changes.push_back({std::string(kProgIdBase) + "SPCH", ".spch", values.assocSpch != 0, 9,
+                           "Lumaplay-ShiPaint-SPCH"});
+    return changes;
+}
