@@ -22,6 +22,8 @@ add_library(lumaplay_win STATIC
     settings/settings_dlg.cpp
     ui/player_dlg.cpp
     ui/player_play.cpp
+    controls/offscreen_dc.cpp
+    controls/flat_icon_button.cpp
 )
 target_compile_options(lumaplay_win PRIVATE ${PRODUCT_FLAGS})
 target_link_libraries(lumaplay_win PUBLIC lumaplay_core)
@@ -59,7 +61,7 @@ if(BUILD_TESTING)
     file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
     add_executable(win32_tests ${WIN32_TEST_SOURCES} res/lumaplay.rc)
     set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-    target_link_libraries(win32_tests PRIVATE lumaplay_win lumaplay_core gtest_main
+    target_link_libraries(win32_tests PRIVATE lumaplay_win lumaplay_core gtest_main ntdll
         comctl32 comdlg32 shell32 advapi32 ole32 oleaut32 uuid)
     target_link_options(win32_tests PRIVATE -static)
     target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res)

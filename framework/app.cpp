@@ -20,7 +20,12 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() { return g_app; }
 
-HINSTANCE AfxGetInstanceHandle() { return g_app != nullptr ? g_app->m_hInstance : nullptr; }
+HINSTANCE AfxGetInstanceHandle() {
+    // Before the entry point has run (in-process tests) the program's own module.
+    if (g_app != nullptr && g_app->m_hInstance != nullptr)
+        return g_app->m_hInstance;
+    return ::GetModuleHandleA(nullptr);
+}
 
 bool IsAnsiLeadByte(unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; }
 

@@ -59,6 +59,15 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DRAWITEM) {
+        // Owner-drawn controls draw themselves.
+        DRAWITEMSTRUCT* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        CWnd* control = item != nullptr ? FromHandle(item->hwndItem) : nullptr;
+        if (control != nullptr && control->ReflectDrawItem(item)) {
+            result = TRUE;
+            return true;
+        }
+    }
     const MessageMapEntry* entry = GetMessageMap();
     for (; entry != nullptr && entry->message != 0; ++entry) {
         if (entry->message != message)

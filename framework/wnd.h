@@ -65,6 +65,8 @@ class CWnd {
   protected:
     virtual const MessageMapEntry* GetMessageMap() const { return nullptr; }
     virtual void PreSubclassWindow() {}
+    // A parent's WM_DRAWITEM for this control; true when the control drew itself.
+    virtual bool ReflectDrawItem(DRAWITEMSTRUCT*) { return false; }
     // Routes a message through the message map; unhandled messages go to Default.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Tries the message map; true when a row handled the message.

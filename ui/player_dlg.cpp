@@ -108,25 +108,20 @@ BOOL CPlayerDlg::OnInitDialog() {
     }
     m_pEditBrush = ::CreateSolidBrush(RGB(255, 255, 255));
 
-    m_hButtonOpen = GetDlgItem(IDC_OPEN);
-    m_hButtonSettings = GetDlgItem(IDC_SETTINGS);
-    const struct {
-        HWND button;
-        int icon;
-    } buttons[] = {{m_hButtonOpen, IDI_OPEN}, {m_hButtonSettings, IDI_SETTINGS}};
-    for (const auto& b : buttons) {
-        HANDLE icon = ::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(b.icon), IMAGE_ICON,
-                                   0, 0, LR_DEFAULTCOLOR);
-        ::SetWindowLongA(b.button, GWL_STYLE, ::GetWindowLongA(b.button, GWL_STYLE) | BS_ICON);
-        ::SendMessageA(b.button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-    }
+    const COLORREF hot = HighlightColour(::GetSysColor(COLOR_MENU));
+    m_btnOpen.SubclassDlgItem(IDC_OPEN, this);
+    m_btnOpen.SetIcons(IDI_OPEN, 0, 0);
+    m_btnOpen.SetHotBkColor(hot, 0);
+    m_btnSettings.SubclassDlgItem(IDC_SETTINGS, this);
+    m_btnSettings.SetIcons(IDI_SETTINGS, 0, 0);
+    m_btnSettings.SetHotBkColor(hot, 0);
 
     m_toolTip.Create(m_hWnd);
     m_toolTip.Activate(true);
     m_toolTip.SetDelayTime(TTDT_AUTOMATIC, 350);
     m_toolTip.AddTool(GetDlgItem(IDC_PCH_PATH), "PCHのパスを入力してください");
-    m_toolTip.AddTool(m_hButtonOpen, "PCHファイルを選択します");
-    m_toolTip.AddTool(m_hButtonSettings, "設定");
+    m_toolTip.AddTool(m_btnOpen.m_hWnd, "PCHファイルを選択します");
+    m_toolTip.AddTool(m_btnSettings.m_hWnd, "設定");
 
     CaptureLayout();
     ApplyLayout();

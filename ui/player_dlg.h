@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/flat_icon_button.h"
 #include "framework/common_controls.h"
 #include "framework/dialog.h"
 #include "playback/probe.h"
@@ -47,8 +48,8 @@ class CPlayerDlg : public CDialog {
     void WriteInitialPage();
     void ShowError(const char* text);
 
-    HWND m_hButtonOpen = nullptr;
-    HWND m_hButtonSettings = nullptr;
+    CFlatIconButton m_btnOpen;
+    CFlatIconButton m_btnSettings;
     CToolTipCtrl m_toolTip;
     HBRUSH m_pEditBrush = nullptr;
 

@@ -1,0 +1,48 @@
+#include "controls/flat_button_geometry.h"
+
+std::vector<FrameLine> FrameLines(const Rect& r, bool pressed, bool mouseOver) {
+    if (!pressed && !mouseOver)
+        return {};
+    const std::vector<Point> topLeft = {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}};
+    const std::vector<Point> bottomRight = {
+        {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}};
+    // Pressed: dark above and left (sunken); hot: light above and left (raised).
+    return {{!pressed, topLeft}, {pressed, bottomRight}};
+}
+
+Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed) {
+    Rect i = r;
+    i.left = hasText ? r.left + 3 : r.left + (r.right - cxIcon - r.left) / 2;
+    i.top = r.top + (r.bottom - cyIcon - r.top) / 2;
+    if (pressed) {
+        ++i.left;
+        ++i.top;
+        ++i.right;
+        ++i.bottom;
+    }
+    return i;
+}
+
+Rect CaptionRoom(const Rect& r, bool hasIcon, int cxIcon, bool pressed) {
+    Rect c = r;
+    if (hasIcon)
+        c.left += cxIcon + 3;
+    if (pressed) {
+        ++c.left;
+        ++c.top;
+        ++c.right;
+        ++c.bottom;
+    }
+    return c;
+}
+
+Rect CenterCaption(const Rect& room, int textWidth, int textHeight) {
+    int dx = (room.Width() - textWidth) / 2;
+    int dy = (room.Height() - textHeight) / 2;
+    return Rect{room.left + dx, room.top + dy, room.left + textWidth + dx,
+                room.top + textHeight + dy};
+}
+
+std::uint8_t IconSizeFromHotspot(std::uint32_t hotspot) {
+    return static_cast<std::uint8_t>(2 * hotspot);
+}

@@ -1,0 +1,35 @@
+// Where the flat icon button draws its frame, icon and caption.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/geometry.h"
+
+struct Point {
+    int x;
+    int y;
+};
+
+// One connected line of the frame (end points not drawn) and the colour it takes.
+struct FrameLine {
+    bool highlight; // the highlight colour, else the shadow colour
+    std::vector<Point> points;
+};
+
+// Sunken when pressed, raised when the mouse is over the button, none otherwise.
+std::vector<FrameLine> FrameLines(const Rect& r, bool pressed, bool mouseOver);
+
+// The icon's rectangle: centred without a caption, 3 pixels from the left with one;
+// vertically centred; one pixel down and right when pressed.
+Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed);
+
+// The room for the caption before it is measured: right of the icon when there is
+// one, shifted like the icon when pressed.
+Rect CaptionRoom(const Rect& r, bool hasIcon, int cxIcon, bool pressed);
+
+// The measured caption (its width and height) centred in its room.
+Rect CenterCaption(const Rect& room, int textWidth, int textHeight);
+
+// An icon's size from its hotspot, which is its centre; kept in 8 bits.
+std::uint8_t IconSizeFromHotspot(std::uint32_t hotspot);

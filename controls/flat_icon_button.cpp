@@ -1,0 +1,164 @@
+#include "controls/flat_icon_button.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "controls/flat_button_geometry.h"
+#include "controls/offscreen_dc.h"
+#include "framework/app.h"
+
+BEGIN_MESSAGE_MAP(CFlatIconButton)
+ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
+ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
+ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
+END_MESSAGE_MAP()
+
+CFlatIconButton::CFlatIconButton()
+    : m_crNormalBk(::GetSysColor(COLOR_BTNFACE)), m_crNormalText(::GetSysColor(COLOR_BTNTEXT)),
+      m_crHotBk(::GetSysColor(COLOR_BTNFACE)), m_crHotText(::GetSysColor(COLOR_BTNTEXT)) {}
+
+CFlatIconButton::~CFlatIconButton() {
+    // Icons loaded from resources at their own size are not shared: each goes once.
+    for (int i = 0; i < 3; ++i) {
+        bool seen = false;
+        for (int j = 0; j < i; ++j)
+            seen |= m_hIcons[j] == m_hIcons[i];
+        if (m_hIcons[i] != nullptr && !seen)
+            ::DestroyIcon(m_hIcons[i]);
+    }
+}
+
+void CFlatIconButton::PreSubclassWindow() {
+    LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+    ::SendMessageA(m_hWnd, BM_SETSTYLE, (style & 0xFF) | BS_OWNERDRAW, TRUE);
+}
+
+void CFlatIconButton::SetIcons(int firstId, int secondId, int thirdId) {
+    auto load = [](int id) {
+        return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id),
+                                               IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    };
+    m_hIcons[0] = load(firstId);
+    m_hIcons[1] = secondId != 0 ? load(secondId) : m_hIcons[0];
+    m_hIcons[2] = thirdId != 0 ? load(thirdId) : m_hIcons[0];
+    m_hIconHot = m_hIconNormal = m_hIcons[0];
+    ICONINFO info = {};
+    if (m_hIcons[0] != nullptr && ::GetIconInfo(m_hIcons[0], &info)) {
+        m_cxIcon = IconSizeFromHotspot(info.xHotspot);
+        m_cyIcon = IconSizeFromHotspot(info.yHotspot);
+        if (info.hbmMask != nullptr)
+            ::DeleteObject(info.hbmMask);
+        if (info.hbmColor != nullptr)
+            ::DeleteObject(info.hbmColor);
+    }
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    ::UpdateWindow(m_hWnd);
+}
+
+void CFlatIconButton::SetHotBkColor(COLORREF colour, int repaint) {
+    m_crHotBk = colour;
+    if (repaint == 1)
+        Invalidate();
+}
+
+LRESULT CFlatIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A double click is a second press.
+    if (message == WM_LBUTTONDBLCLK)
+        message = WM_LBUTTONDOWN;
+    return CButton::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CFlatIconButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    LRESULT result = Default();
+    const bool leftDown = (wParam & MK_LBUTTON) != 0;
+    // A press dragged onto the button does not light it.
+    if (leftDown && !m_bMouseOver)
+        return result;
+    // Only while this program is the active one.
+    if (::GetCapture() != m_hWnd && ::GetActiveWindow() != nullptr &&
+        ::GetParent(m_hWnd) != nullptr) {
+        m_bMouseOver = 1;
+        ::SetCapture(m_hWnd);
+        Invalidate();
+        return result;
+    }
+    POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ::ClientToScreen(m_hWnd, &point);
+    if (::WindowFromPoint(point) == m_hWnd)
+        return result;
+    if (m_bMouseOver) {
+        m_bMouseOver = 0;
+        Invalidate();
+    }
+    // Leaving with the button held keeps the capture, so the release still arrives.
+    if (!leftDown)
+        ::ReleaseCapture();
+    return result;
+}
+
+LRESULT CFlatIconButton::OnKillFocus(WPARAM, LPARAM) {
+    LRESULT result = Default();
+    if (m_bMouseOver) {
+        m_bMouseOver = 0;
+        Invalidate();
+    }
+    return result;
+}
+
+LRESULT CFlatIconButton::OnCaptureChanged(WPARAM, LPARAM) {
+    if (m_bMouseOver) {
+        ::ReleaseCapture();
+        Invalidate();
+    }
+    return Default();
+}
+
+void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
+    const bool pressed = (item->itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item->itemState & ODS_DISABLED) != 0;
+    const bool hot = m_bMouseOver || pressed;
+    const Rect r{item->rcItem.left, item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
+
+    COffscreenDC dc(item->hDC);
+    {
+        GdiObject<HBRUSH> face(::CreateSolidBrush(hot ? m_crHotBk : m_crNormalBk));
+        ::FillRect(dc.m_hDC, &item->rcItem, face.get());
+    }
+    std::vector<FrameLine> frame = FrameLines(r, pressed, m_bMouseOver != 0);
+    if (!frame.empty()) {
+        GdiObject<HPEN> highlight(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
+        GdiObject<HPEN> shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
+        for (const FrameLine& line : frame) {
+            SelectGuard pen(dc.m_hDC, line.highlight ? highlight.get() : shadow.get());
+            ::MoveToEx(dc.m_hDC, line.points[0].x, line.points[0].y, nullptr);
+            for (std::size_t i = 1; i < line.points.size(); ++i)
+                ::LineTo(dc.m_hDC, line.points[i].x, line.points[i].y);
+        }
+    }
+
+    std::string text = GetWindowText();
+    if (m_hIconHot != nullptr) {
+        Rect icon = IconRect(r, m_cxIcon, m_cyIcon, !text.empty(), pressed);
+        ::DrawStateA(dc.m_hDC, nullptr, nullptr,
+                     reinterpret_cast<LPARAM>(hot ? m_hIconHot : m_hIconNormal), 0, icon.left,
+                     icon.top, icon.Width(), icon.Height(),
+                     DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
+    }
+    if (!text.empty()) {
+        Rect room = CaptionRoom(r, m_hIconHot != nullptr, m_cxIcon, pressed);
+        HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+        SelectGuard fontGuard(dc.m_hDC, font);
+        ::SetTextColor(dc.m_hDC, hot ? m_crHotText : m_crNormalText);
+        ::SetBkColor(dc.m_hDC, hot ? m_crHotBk : m_crNormalBk);
+        RECT measured = {room.left, room.top, room.right, room.bottom};
+        ::DrawTextA(dc.m_hDC, text.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+        Rect caption = CenterCaption(room, measured.right - measured.left,
+                                     measured.bottom - measured.top);
+        ::SetBkMode(dc.m_hDC, TRANSPARENT);
+        ::DrawStateA(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
+                     static_cast<WPARAM>(text.size()), caption.left, caption.top,
+                     caption.Width(), caption.Height(),
+                     DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
+    }
+}

@@ -1,0 +1,39 @@
+// A flat owner-drawn push button with an icon that lights up under the mouse.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/button.h"
+
+class CFlatIconButton : public CButton {
+  public:
+    CFlatIconButton();
+    ~CFlatIconButton() override;
+
+    // The first icon serves every state; the second and third may be 0.
+    void SetIcons(int firstId, int secondId, int thirdId);
+    void SetHotBkColor(COLORREF colour, int repaint);
+    void DrawItem(DRAWITEMSTRUCT* item) override;
+
+  protected:
+    void PreSubclassWindow() override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+  private:
+    void Invalidate() { ::InvalidateRect(m_hWnd, nullptr, TRUE); }
+
+    int m_bMouseOver = 0;
+    HICON m_hIconHot = nullptr;
+    HICON m_hIconNormal = nullptr;
+    HICON m_hIcons[3] = {};
+    std::uint8_t m_cyIcon = 0;
+    std::uint8_t m_cxIcon = 0;
+    COLORREF m_crNormalBk;
+    COLORREF m_crNormalText;
+    COLORREF m_crHotBk;
+    COLORREF m_crHotText;
+};
