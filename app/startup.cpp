@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "framework/mbstr.h"
 
 #include <cstring>
 
@@ -29,7 +30,7 @@ std::string ReadHandOffName(const void* data, std::size_t cbData) {
 }
 
 std::string BuildLaunchArguments(const std::string& name, int index) {
-    return "\"" + name + "\" -BP:" + std::to_string(index);
+    return "\"" + name + "\" -BP:" + FormatDecimal(index);
 }
 
 std::string BuildLaunchCommandLine(const std::string& program, const std::string& arguments) {

@@ -3,7 +3,8 @@ enable_language(RC)
 
 # Nothing may escape a window procedure or COM callback: the program throws nothing
 # and is built without exceptions; it is built small and with a static runtime.
-set(PRODUCT_FLAGS -fno-exceptions -fno-rtti -Os -ffunction-sections -fdata-sections)
+set(PRODUCT_FLAGS -fno-exceptions -fno-rtti -fno-threadsafe-statics -Os -ffunction-sections
+    -fdata-sections)
 set(PRODUCT_LINK -static -mwindows -Wl,--gc-sections -s)
 target_compile_options(lumaplay_core PRIVATE ${PRODUCT_FLAGS})
 target_compile_definitions(lumaplay_core PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
@@ -28,7 +29,8 @@ add_library(lumaplay_win STATIC
 target_compile_options(lumaplay_win PRIVATE ${PRODUCT_FLAGS})
 target_link_libraries(lumaplay_win PUBLIC lumaplay_core)
 
-add_executable(Lumaplay WIN32 res/lumaplay.rc)
+add_executable(Lumaplay WIN32 res/lumaplay.rc framework/no_exceptions.cpp)
+target_compile_options(Lumaplay PRIVATE ${PRODUCT_FLAGS})
 set_target_properties(Lumaplay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 # The application object lives in player_app.cpp; pull the whole library in so the
 # linker keeps it.

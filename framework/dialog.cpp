@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/int_exchange.h"
+#include "framework/mbstr.h"
 
 void CDataExchange::Fail() {
     m_bFailed = true;
@@ -155,7 +156,7 @@ void CDialog::CenterWindow() {
 const char kIntegerExpectedText[] = "整数を入力してください。";
 
 std::string RangeMessageText(int minValue, int maxValue) {
-    return std::to_string(minValue) + " から " + std::to_string(maxValue) +
+    return FormatDecimal(minValue) + " から " + FormatDecimal(maxValue) +
            " までの整数を入力してください。";
 }
 
@@ -163,7 +164,7 @@ void DDX_Text(CDataExchange* dx, int id, int& value) {
     if (dx->m_bFailed)
         return;
     if (!dx->m_bSaveAndValidate) {
-        std::string text = std::to_string(value);
+        std::string text = FormatDecimal(value);
         DDX_Text(dx, id, text);
         return;
     }

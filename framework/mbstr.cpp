@@ -65,3 +65,21 @@ int ParseDecimal(const char* text) {
         return INT_MIN;
     return static_cast<int>(value);
 }
+
+std::string FormatDecimal(int value) {
+    // Done by hand: the program carries no printf machinery for one number.
+    char digits[12];
+    int n = 0;
+    long long v = value;
+    bool negative = v < 0;
+    if (negative)
+        v = -v;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    std::string text = negative ? "-" : "";
+    while (n > 0)
+        text += digits[--n];
+    return text;
+}

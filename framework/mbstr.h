@@ -25,3 +25,6 @@ std::string MbReplaceAll(const std::string& s, const std::string& from, const st
 // The C runtime's atoi reading: white space, optional sign, decimal digits, then
 // stop. No digits gives 0; values beyond the int range saturate.
 int ParseDecimal(const char* text);
+
+// Signed decimal text of a value, as "%d" writes it.
+std::string FormatDecimal(int value);

@@ -1,4 +1,5 @@
 #include "playback/page.h"
+#include "framework/mbstr.h"
 
 #include <string>
 
@@ -43,8 +44,8 @@ std::string PlayerPageText(AnimationKind kind, int width, int height, bool scrol
             "<PARAM name='buffer_canvas' value='false'>\r\n"
             "<PARAM name='res.zip' value='DovEdivoz/res/res.zip'>\r\n"
             "<PARAM name='tt.zip' value='DovEdivoz/res/tt.zip'>\r\n";
-    page += "<PARAM name='image_width' value='" + std::to_string(width) + "'>\r\n";
-    page += "<PARAM name='image_height' value='" + std::to_string(height) + "'>\r\n";
+    page += "<PARAM name='image_width' value='" + FormatDecimal(width) + "'>\r\n";
+    page += "<PARAM name='image_height' value='" + FormatDecimal(height) + "'>\r\n";
     page += "<PARAM name='pch_file' value='" + EscapeAttribute(pchRelPath) + "'>\r\n";
     page += "<PARAM name='run' value='true'>\r\n"
             "<PARAM name='viewer' value='true'>\r\n"

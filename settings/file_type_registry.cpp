@@ -1,4 +1,5 @@
 #include "settings/file_type_registry.h"
+#include "framework/mbstr.h"
 
 Registry::Key& CFileTypeRegistry::KeyList::Next() {
     for (Registry::Key& key : m_keys)
@@ -75,7 +76,7 @@ bool CFileTypeRegistry::RegisterUnder(Registry::Key root, const std::string& pro
     }
     return m_registry.SetStringValue(progKey, "", description) &&
            m_registry.SetStringValue(commandKey, "", "\"" + programPath + "\" \"%1\"") &&
-           m_registry.SetStringValue(iconKey, "", programPath + "," + std::to_string(iconIndex));
+           m_registry.SetStringValue(iconKey, "", programPath + "," + FormatDecimal(iconIndex));
 }
 
 bool CFileTypeRegistry::UnregisterUnder(Registry::Key root, const std::string& progId,

@@ -1,7 +1,5 @@
 #include "settings/settings_keys.h"
 
-#include <cstdio>
-
 #include "framework/mbstr.h"
 
 const char kSettingsSection[] = "SETUP";
@@ -44,8 +42,4 @@ int ParseSettingValue(const std::string& text, IntSetting key) {
     return ParseDecimal(text.c_str());
 }
 
-std::string FormatSettingValue(int value) {
-    char buffer[80] = {};
-    std::snprintf(buffer, sizeof(buffer), "%d", value);
-    return buffer;
-}
+std::string FormatSettingValue(int value) { return FormatDecimal(value); }
