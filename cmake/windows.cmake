@@ -14,6 +14,7 @@ add_library(lumaplay_win STATIC
     framework/wnd.cpp
     framework/dialog.cpp
     framework/common_controls.cpp
+    framework/system_dlls.cpp
     app/instance.cpp
     app/player_app.cpp
     playback/web_browser.cpp
@@ -35,7 +36,7 @@ set_target_properties(Lumaplay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 # The application object lives in player_app.cpp; pull the whole library in so the
 # linker keeps it.
 target_link_libraries(Lumaplay PRIVATE -Wl,--whole-archive lumaplay_win -Wl,--no-whole-archive
-    lumaplay_core comctl32 comdlg32 shell32 advapi32 ole32 oleaut32 uuid)
+    lumaplay_core advapi32 uuid)
 target_link_options(Lumaplay PRIVATE ${PRODUCT_LINK})
 target_include_directories(Lumaplay PRIVATE ${CMAKE_SOURCE_DIR}/res)
 
@@ -70,3 +71,16 @@ if(BUILD_TESTING)
     gtest_add_tests(TARGET win32_tests SOURCES ${WIN32_TEST_SOURCES} TEST_LIST WIN32_TESTS)
     set_tests_properties(${WIN32_TESTS} PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 endif()
+
+# Benchmarks: the driver and the two baselines it measures Lumaplay against.
+add_executable(baseline WIN32 bench/baseline.cpp bench/baseline.rc framework/no_exceptions.cpp)
+target_compile_options(baseline PRIVATE ${PRODUCT_FLAGS})
+target_link_libraries(baseline PRIVATE lumaplay_win lumaplay_core uuid)
+target_link_options(baseline PRIVATE ${PRODUCT_LINK})
+target_include_directories(baseline PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res)
+add_executable(trivial WIN32 bench/trivial.cpp)
+target_link_options(trivial PRIVATE ${PRODUCT_LINK})
+add_executable(bench bench/bench.cpp)
+target_link_libraries(bench PRIVATE psapi)
+target_link_options(bench PRIVATE -static)
+set_target_properties(baseline trivial bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

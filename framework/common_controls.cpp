@@ -1,4 +1,5 @@
 #include "framework/common_controls.h"
+#include "framework/system_dlls.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -14,7 +15,7 @@ CToolTipCtrl::~CToolTipCtrl() {
 
 bool CToolTipCtrl::Create(HWND parent) {
     INITCOMMONCONTROLSEX init = {sizeof(init), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&init);
+    sys::InitCommonControlsEx(&init);
     m_hWnd = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                                AfxGetInstanceHandle(), nullptr);
@@ -63,7 +64,7 @@ bool CFileDialog::DoModal(HWND owner) {
     ofn.lpstrInitialDir = m_initialDir.c_str();
     ofn.lpstrTitle = m_title.c_str();
     ofn.Flags = m_flags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!::GetOpenFileNameA(&ofn))
+    if (!sys::GetOpenFileNameA(&ofn))
         return false;
     m_path = file.data();
     return true;

@@ -1,4 +1,5 @@
 #include "playback/web_browser.h"
+#include "framework/system_dlls.h"
 
 #include <exdisp.h>
 #include <ole2.h>
@@ -15,11 +16,11 @@ class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleIn
     explicit BrowserSite(HWND host) : m_host(host) {}
 
     bool Embed() {
-        if (FAILED(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
+        if (FAILED(sys::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IOleObject, reinterpret_cast<void**>(&m_object))))
             return false;
         m_object->SetClientSite(static_cast<IOleClientSite*>(this));
-        ::OleSetContainedObject(m_object, TRUE);
+        sys::OleSetContainedObject(m_object, TRUE);
         RECT rect;
         ::GetClientRect(m_host, &rect);
         m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
@@ -191,7 +192,10 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 } // namespace
 
 void AfxEnableControlContainer() {
-    ::OleInitialize(nullptr);
+    // Common controls first, so the dialog's own controls take the current look.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    sys::InitCommonControlsEx(&controls);
+    sys::OleInitialize(nullptr);
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = &HostWindowProc;
@@ -206,12 +210,12 @@ void CWebBrowser::Navigate(const char* path) {
     if (site == nullptr || site->Browser() == nullptr)
         return;
     int length = ::MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    BSTR url = ::SysAllocStringLen(nullptr, length > 0 ? length - 1 : 0);
+    BSTR url = sys::SysAllocStringLen(nullptr, length > 0 ? length - 1 : 0);
     if (url == nullptr)
         return;
     ::MultiByteToWideChar(CP_ACP, 0, path, -1, url, length);
     site->Browser()->Navigate(url, nullptr, nullptr, nullptr, nullptr);
-    ::SysFreeString(url);
+    sys::SysFreeString(url);
 }
 
 std::string CWebBrowser::GetLocationURL() const {
@@ -223,7 +227,7 @@ std::string CWebBrowser::GetLocationURL() const {
     int size = ::WideCharToMultiByte(CP_ACP, 0, url, -1, nullptr, 0, nullptr, nullptr);
     std::string text(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
     ::WideCharToMultiByte(CP_ACP, 0, url, -1, &text[0], size, nullptr, nullptr);
-    ::SysFreeString(url);
+    sys::SysFreeString(url);
     text.resize(text.find('\0'));
     return text;
 }

@@ -3,7 +3,7 @@
 # with sudo). Does nothing for packages already there.
 set -euo pipefail
 
-packages=(cmake g++ libgtest-dev make python3
+packages=(cmake g++ libgtest-dev make python3 clang libclang-rt-14-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686
           wine wine32:i386 xvfb xauth fonts-ipafont-gothic fonts-wine locales imagemagick xdotool)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the native unit tests, then
-# the Windows tests under Wine on a private Xvfb display.
+# Installs what is missing, builds, and runs every test: the native unit tests (also
+# under AddressSanitizer and UndefinedBehaviorSanitizer), a short run of every fuzz
+# target, then the Windows tests under Wine on a private Xvfb display.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -15,7 +16,7 @@ start_wine_services
 status=0
 passed=0
 failed=0
-for preset in native win32; do
+for preset in native native-asan win32; do
     log="build/ctest-$preset.log"
     ctest --preset "$preset" 2>&1 | tee "$log" || status=1
     summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
@@ -25,6 +26,14 @@ for preset in native win32; do
     passed=$((passed + total - bad))
     failed=$((failed + bad))
 done
+# Each fuzz target counts as one test: it passes when it runs its time without a crash.
+fuzz_log=build/fuzz-run.log
+bash fuzz/run.sh "${LUMAPLAY_FUZZ_SECONDS:-5}" 2>&1 | tee "$fuzz_log" || status=1
+fuzz_ok=$(grep -c ': Done [0-9]* runs' "$fuzz_log" || true)
+fuzz_bad=$(grep -c ': FAILED' "$fuzz_log" || true)
+passed=$((passed + fuzz_ok))
+failed=$((failed + fuzz_bad))
+
 echo
 echo "All tests: ${passed} passed, ${failed} failed"
 [ "$failed" -eq 0 ] || status=1

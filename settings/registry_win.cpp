@@ -1,4 +1,5 @@
 #include "settings/registry_win.h"
+#include "framework/system_dlls.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -65,5 +66,5 @@ bool Win32Registry::DeleteKey(Key parent, const std::string& path) {
 }
 
 void Win32Registry::NotifyAssociationsChanged() {
-    ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    sys::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }

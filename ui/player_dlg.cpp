@@ -1,4 +1,5 @@
 #include "ui/player_dlg.h"
+#include "framework/system_dlls.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -232,8 +233,8 @@ LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
     CWaitCursor wait;
     HDROP drop = reinterpret_cast<HDROP>(wParam);
     std::vector<char> name(4096, '\0');
-    ::DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size()));
-    ::DragFinish(drop);
+    sys::DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size()));
+    sys::DragFinish(drop);
     m_strPchPath = name.data();
     UpdateData(false);
     ::SetForegroundWindow(m_hWnd);

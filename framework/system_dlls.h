@@ -1,0 +1,25 @@
+// Functions of the heavier system DLLs, loaded on first use. A second start that only
+// hands its file to the running window never needs them, and loading them at start
+// would cost it more time than everything else it does.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+namespace sys {
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
+BOOL GetOpenFileNameA(OPENFILENAMEA* ofn);
+UINT DragQueryFileA(HDROP drop, UINT index, char* file, UINT size);
+void DragFinish(HDROP drop);
+void SHChangeNotify(LONG event, UINT flags, const void* item1, const void* item2);
+HRESULT OleInitialize(void* reserved);
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out);
+HRESULT OleSetContainedObject(IUnknown* object, BOOL contained);
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
+void SysFreeString(BSTR text);
+
+} // namespace sys
