@@ -280,6 +280,23 @@ HWND WaitForPlayed(const Process& program, const std::string& caption) {
     return window;
 }
 
+HWND WaitForIdlePlayer(const Process& program) {
+    HWND window = WaitForWindow(program.Pid(), IsPlayerWindow);
+    if (window != nullptr)
+        Sync(window);
+    return window;
+}
+
+std::string AnswerBox(const Process& program, const char* caption) {
+    HWND box = WaitForWindow(program.Pid(), [&](HWND h) { return IsMessageBox(h, caption); });
+    if (box == nullptr)
+        return "<no message box>";
+    std::string text = MessageBoxText(box);
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !::IsWindow(box); });
+    return text;
+}
+
 const std::string kGzipBytes("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03stands-for-drawing-data", 31);
 
 bool ClosePlayer(HWND window, const Process& process) {

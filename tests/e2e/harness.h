@@ -94,6 +94,13 @@ bool Sync(HWND window);
 // for its thread to be idle.
 HWND WaitForPlayed(const Process& program, const std::string& caption);
 
+// The first visible player window of the process, once its thread is idle.
+HWND WaitForIdlePlayer(const Process& program);
+
+// Answers the process's message box with that caption and returns its text, or
+// "<no message box>" when none came.
+std::string AnswerBox(const Process& program, const char* caption);
+
 // Bytes that begin like gzip data: what the program takes for a PaintBBS file.
 extern const std::string kGzipBytes;
 

@@ -13,8 +13,6 @@ namespace {
 const std::string& kGzip = kGzipBytes;
 const std::string kShiHeader = "SHIPAINTER\r\nimage_width=320\r\nimage_height=240\r\n";
 
-HWND WaitForPlayer(const Process& p) { return WaitForWindow(p.Pid(), IsPlayerWindow); }
-
 // The player window's program folder with forward slashes, as the page's codebase.
 std::string Codebase(const ProgramFolder& folder) {
     std::string dir = folder.Dir();
@@ -47,17 +45,6 @@ WorkFiles ReadWork(const ProgramFolder& folder) {
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-// Answers a message box of the program and returns its text.
-std::string AnswerBox(const Process& program, const char* caption) {
-    HWND box = WaitForWindow(program.Pid(), [&](HWND h) { return IsMessageBox(h, caption); });
-    if (box == nullptr)
-        return "<no message box>";
-    std::string text = MessageBoxText(box);
-    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    WaitUntil([&] { return !::IsWindow(box); });
-    return text;
 }
 
 TEST(Playback, PaintBBSWithSizeTagFromTheCommandLine) {
@@ -145,7 +132,7 @@ TEST(Playback, RejectionsShowTheirMessageAndKeepThePreviousState) {
 TEST(Playback, EmptyPathBoxAsksForAFile) {
     ProgramFolder folder("emptypath");
     Process program = Start(folder, "");
-    HWND window = WaitForPlayer(program);
+    HWND window = WaitForIdlePlayer(program);
     ASSERT_NE(window, nullptr);
     WorkFiles work = ReadWork(folder);
     EXPECT_TRUE(Contains(work.page, "<BODY bgcolor=\"#ffffa0\""));
@@ -159,7 +146,7 @@ TEST(Playback, UnwritablePageFileIsReported) {
     ProgramFolder folder("readonlypage");
     std::string good = folder.WriteFile("g[SX200SY100].pch", kGzip);
     Process program = Start(folder, "");
-    HWND window = WaitForPlayer(program);
+    HWND window = WaitForIdlePlayer(program);
     ASSERT_NE(window, nullptr);
     RECT before;
     ::GetWindowRect(window, &before);

@@ -8,13 +8,6 @@ using namespace e2e;
 
 namespace {
 
-HWND WaitForIdlePlayer(const Process& p) {
-    HWND window = WaitForWindow(p.Pid(), IsPlayerWindow);
-    if (window != nullptr)
-        Sync(window);
-    return window;
-}
-
 RECT WindowRectOf(HWND h) {
     RECT r;
     ::GetWindowRect(h, &r);

@@ -59,9 +59,8 @@ class SettingsDialog : public ::testing::Test {
   protected:
     void Open(ProgramFolder& folder) {
         program = Start(folder, "");
-        window = WaitForWindow(program.Pid(), IsPlayerWindow);
+        window = WaitForIdlePlayer(program);
         ASSERT_NE(window, nullptr);
-        Sync(window);
         ::PostMessageA(window, WM_COMMAND, 1004, 0);
         dialog = WaitForWindow(program.Pid(), [](HWND h) {
             return ::IsWindowVisible(h) && WindowText(h) == "設定";
@@ -74,15 +73,6 @@ class SettingsDialog : public ::testing::Test {
     bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)); }
     void PressOk() { ::PostMessageA(dialog, WM_COMMAND, IDOK, 0); }
     bool Closed() { return WaitUntil([&] { return !::IsWindow(dialog); }); }
-    std::string AnswerBox(const char* caption) {
-        HWND box = WaitForWindow(program.Pid(), [&](HWND h) { return IsMessageBox(h, caption); });
-        if (box == nullptr)
-            return "<no message box>";
-        std::string text = MessageBoxText(box);
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        WaitUntil([&] { return !::IsWindow(box); });
-        return text;
-    }
     void TearDown() override {
         if (window != nullptr && ::IsWindow(window) && !::IsWindow(dialog))
             ClosePlayer(window, program);
@@ -135,8 +125,8 @@ TEST_F(SettingsDialog, OutOfRangeWidthIsRefusedAndNothingWritten) {
     const std::string before = ReadFileBytes(folder.Ini());
     ::SetDlgItemTextA(dialog, 1005, "99");
     PressOk();
-    EXPECT_EQ(AnswerBox("Lumaplay"), "100 から 10000 までの整数を入力してください。");
-    EXPECT_EQ(AnswerBox("WORNING"), "サイズＸは100以上を指定してください。");
+    EXPECT_EQ(AnswerBox(program, "Lumaplay"), "100 から 10000 までの整数を入力してください。");
+    EXPECT_EQ(AnswerBox(program, "WORNING"), "サイズＸは100以上を指定してください。");
     Sync(dialog);
     EXPECT_TRUE(::IsWindow(dialog));
     EXPECT_EQ(ReadFileBytes(folder.Ini()), before);
@@ -145,7 +135,7 @@ TEST_F(SettingsDialog, OutOfRangeWidthIsRefusedAndNothingWritten) {
     ::SetDlgItemTextA(dialog, 1005, "300");
     ::SetDlgItemTextA(dialog, 1006, "");
     PressOk();
-    EXPECT_EQ(AnswerBox("Lumaplay"), "整数を入力してください。");
+    EXPECT_EQ(AnswerBox(program, "Lumaplay"), "整数を入力してください。");
     Sync(dialog);
     EXPECT_TRUE(TopLevelWindows(program.Pid(), [](HWND h) {
                     return IsMessageBox(h, "Lumaplay");
@@ -155,8 +145,8 @@ TEST_F(SettingsDialog, OutOfRangeWidthIsRefusedAndNothingWritten) {
 
     ::SetDlgItemTextA(dialog, 1006, "10001");
     PressOk();
-    EXPECT_EQ(AnswerBox("Lumaplay"), "100 から 10000 までの整数を入力してください。");
-    EXPECT_EQ(AnswerBox("WORNING"), "サイズＹは10000以下を指定してください。");
+    EXPECT_EQ(AnswerBox(program, "Lumaplay"), "100 から 10000 までの整数を入力してください。");
+    EXPECT_EQ(AnswerBox(program, "WORNING"), "サイズＹは10000以下を指定してください。");
     ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(Closed());
     EXPECT_TRUE(ClosePlayer(window, program));

@@ -10,13 +10,6 @@ namespace {
 
 const char kAppletMissing[] = "DOVEdivozが正しくインストールされていません。";
 
-HWND WaitForPlayer(const Process& p) {
-    HWND window = WaitForWindow(p.Pid(), IsPlayerWindow);
-    if (window != nullptr)
-        Sync(window);
-    return window;
-}
-
 // A small PaintBBS file whose name gives its canvas size, so nothing is asked.
 std::string Animation(const ProgramFolder& folder, const std::string& name) {
     return folder.WriteFile(name + "[SX120SY90].pch", kGzipBytes);
@@ -42,7 +35,7 @@ TEST(Startup, AppletFolderNamedLikeTheJarPassesTheCheck) {
     folder.WriteFile("DOVEdivoz\\res\\res.zip", "");
     folder.WriteFile("DOVEdivoz\\res\\tt.zip", "");
     Process program = Start(folder, "");
-    HWND window = WaitForPlayer(program);
+    HWND window = WaitForIdlePlayer(program);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(ClosePlayer(window, program));
 }
@@ -50,7 +43,7 @@ TEST(Startup, AppletFolderNamedLikeTheJarPassesTheCheck) {
 TEST(Startup, WithoutFileShowsEmptyWindowAndSavesPositionOnClose) {
     ProgramFolder folder("nofile");
     Process program = Start(folder, "");
-    HWND window = WaitForPlayer(program);
+    HWND window = WaitForIdlePlayer(program);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WindowText(window), "Lumaplay");
     EXPECT_EQ(ControlText(window, 1001), "");
@@ -82,7 +75,7 @@ TEST(Startup, CommandLineFileIsShownInThePathBox) {
 TEST(Startup, SecondStartHandsItsFileToTheRunningWindow) {
     ProgramFolder folder("handoff");
     Process first = Start(folder, "");
-    HWND window = WaitForPlayer(first);
+    HWND window = WaitForIdlePlayer(first);
     ASSERT_NE(window, nullptr);
 
     std::string file = Animation(folder, "b");
@@ -132,7 +125,7 @@ int Impostor::received = 0;
 TEST(Startup, HandOffSkipsOtherProgramsWindowsWithTheSameTitle) {
     ProgramFolder folder("impostor");
     Process first = Start(folder, "");
-    HWND window = WaitForPlayer(first);
+    HWND window = WaitForIdlePlayer(first);
     ASSERT_NE(window, nullptr);
     Impostor impostor; // newest window: met first by the enumeration
     std::string file = Animation(folder, "c");

@@ -11,23 +11,6 @@ using namespace e2e;
 
 namespace {
 
-HWND WaitForIdlePlayer(const Process& p) {
-    HWND window = WaitForWindow(p.Pid(), IsPlayerWindow);
-    if (window != nullptr)
-        Sync(window);
-    return window;
-}
-
-std::string Answer(const Process& program, const char* caption) {
-    HWND box = WaitForWindow(program.Pid(), [&](HWND h) { return IsMessageBox(h, caption); });
-    if (box == nullptr)
-        return "<no message box>";
-    std::string text = MessageBoxText(box);
-    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    WaitUntil([&] { return !::IsWindow(box); });
-    return text;
-}
-
 TEST(Stress, TwentySecondStartsInQuickSuccessionAllArrive) {
     ProgramFolder folder("twenty");
     std::vector<std::string> files;
@@ -114,7 +97,7 @@ TEST(Stress, HostileFilesAreRefusedAndLeftUnchanged) {
     };
     for (const auto& c : cases) {
         Process sender = Start(folder, "\"" + c.path + "\"");
-        EXPECT_EQ(Answer(program, "ERROR"), c.message) << c.path;
+        EXPECT_EQ(AnswerBox(program, "ERROR"), c.message) << c.path;
         EXPECT_TRUE(sender.WaitExit(kWaitMs));
     }
     ::CloseHandle(lock);
