@@ -9,7 +9,7 @@ namespace {
 struct HandOffContext {
     const std::string* fileName;
     const char* propName;
-    int count;       // matching windows met so far; only the first gets the record
+    int count; // matching windows met so far; only the first gets the record
     bool delivered;
 };
 

@@ -6,7 +6,9 @@ const char kWorkFolder[] = "Work";
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 } // namespace
 

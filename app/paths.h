@@ -21,9 +21,9 @@ PathParts SplitPath(const std::string& path, LeadByteTest isLead);
 // separators (a network share) keeps that leading pair.
 std::string NormalizeSeparators(const std::string& path, LeadByteTest isLead);
 
-extern const char kIniFileName[];    // "Lumaplay.ini"
-extern const char kAppletFolder[];   // "DOVEdivoz"
-extern const char kWorkFolder[];     // "Work"
+extern const char kIniFileName[];  // "Lumaplay.ini"
+extern const char kAppletFolder[]; // "DOVEdivoz"
+extern const char kWorkFolder[];   // "Work"
 
 // Everything derived from the program's own full path.
 struct ProgramPaths {

@@ -24,9 +24,13 @@ constexpr DWORD kPauseAfterLaunchMs = 50;
 
 } // namespace
 
-CPlayerApp* GetPlayerApp() { return &theApp; }
+CPlayerApp* GetPlayerApp() {
+    return &theApp;
+}
 
-CPlayerApp::CPlayerApp() { m_pszAppName = kProgramTitle; }
+CPlayerApp::CPlayerApp() {
+    m_pszAppName = kProgramTitle;
+}
 
 CPlayerApp::~CPlayerApp() = default;
 

@@ -37,8 +37,8 @@ Started Launch(const std::string& exe, const std::string& arguments, const std::
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          dir.c_str(), &startup, &info)) {
+    if (!::CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
+                          &startup, &info)) {
         std::printf("cannot start %s\n", exe.c_str());
         std::exit(1);
     }
@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
     ::CreateDirectoryA(dir.c_str(), nullptr);
     ::CreateDirectoryA((dir + "DOVEdivoz").c_str(), nullptr);
     ::CreateDirectoryA((dir + "DOVEdivoz\\res").c_str(), nullptr);
-    for (const char* f : {"DOVEdivoz\\DOVEdivoz.jar", "DOVEdivoz\\res\\res.zip", "DOVEdivoz\\res\\tt.zip"})
+    for (const char* f :
+         {"DOVEdivoz\\DOVEdivoz.jar", "DOVEdivoz\\res\\res.zip", "DOVEdivoz\\res\\tt.zip"})
         WriteFile(dir + f, "");
     ::CopyFileA((g_dir + "Lumaplay.exe").c_str(), (dir + "Lumaplay.exe").c_str(), FALSE);
     ::WritePrivateProfileStringA("SETUP", "SV_POSX", "100", (dir + "Lumaplay.ini").c_str());
@@ -186,7 +187,8 @@ int main(int argc, char** argv) {
                 handoffL, handoffB, handoffL / handoffB, pairs, title);
     std::printf("private memory after start: Lumaplay %lu KB, baseline %lu KB, difference %ld KB "
                 "(target <= 1024 KB)\n",
-                static_cast<unsigned long>(memoryL / 1024), static_cast<unsigned long>(memoryB / 1024),
+                static_cast<unsigned long>(memoryL / 1024),
+                static_cast<unsigned long>(memoryB / 1024),
                 static_cast<long>(memoryL / 1024) - static_cast<long>(memoryB / 1024));
     return 0;
 }

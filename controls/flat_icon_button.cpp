@@ -153,12 +153,11 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         ::SetBkColor(dc.m_hDC, hot ? m_crHotBk : m_crNormalBk);
         RECT measured = {room.left, room.top, room.right, room.bottom};
         ::DrawTextA(dc.m_hDC, text.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
-        Rect caption = CenterCaption(room, measured.right - measured.left,
-                                     measured.bottom - measured.top);
+        Rect caption =
+            CenterCaption(room, measured.right - measured.left, measured.bottom - measured.top);
         ::SetBkMode(dc.m_hDC, TRANSPARENT);
         ::DrawStateA(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
-                     static_cast<WPARAM>(text.size()), caption.left, caption.top,
-                     caption.Width(), caption.Height(),
-                     DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
+                     static_cast<WPARAM>(text.size()), caption.left, caption.top, caption.Width(),
+                     caption.Height(), DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
     }
 }

@@ -3,8 +3,8 @@
 COffscreenDC::COffscreenDC(HDC target) : m_target(target) {
     ::GetClipBox(target, &m_rect);
     m_hDC = ::CreateCompatibleDC(target);
-    m_bitmap = ::CreateCompatibleBitmap(target, m_rect.right - m_rect.left,
-                                        m_rect.bottom - m_rect.top);
+    m_bitmap =
+        ::CreateCompatibleBitmap(target, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top);
     if (m_hDC == nullptr || m_bitmap == nullptr) {
         // No memory for the picture: draw straight onto the target instead.
         if (m_hDC != nullptr)

@@ -11,14 +11,18 @@ std::string g_cmdLineTail;
 std::string g_exeName;
 } // namespace
 
-CWinApp::CWinApp() { g_app = this; }
+CWinApp::CWinApp() {
+    g_app = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_app == this)
         g_app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
 HINSTANCE AfxGetInstanceHandle() {
     // Before the entry point has run (in-process tests) the program's own module.
@@ -27,7 +31,9 @@ HINSTANCE AfxGetInstanceHandle() {
     return ::GetModuleHandleA(nullptr);
 }
 
-bool IsAnsiLeadByte(unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; }
+bool IsAnsiLeadByte(unsigned char c) {
+    return ::IsDBCSLeadByte(c) != FALSE;
+}
 
 int CWinApp::Run(HINSTANCE instance) {
     m_hInstance = instance;
@@ -49,7 +55,9 @@ int AfxMessageBox(const char* text, UINT type) {
 
 CWaitCursor::CWaitCursor() : m_previous(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
 
-CWaitCursor::~CWaitCursor() { ::SetCursor(m_previous); }
+CWaitCursor::~CWaitCursor() {
+    ::SetCursor(m_previous);
+}
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return AfxGetApp() != nullptr ? AfxGetApp()->Run(instance) : 1;

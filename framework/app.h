@@ -16,10 +16,10 @@ class CWinApp {
     virtual bool InitInstance() = 0;
 
     HINSTANCE m_hInstance = nullptr;
-    const char* m_lpCmdLine = "";   // command line without the program's own name
+    const char* m_lpCmdLine = ""; // command line without the program's own name
     CWnd* m_pMainWnd = nullptr;
-    const char* m_pszExeName = "";  // program file name without folder and extension
-    const char* m_pszAppName = "";  // title of the framework's own message boxes
+    const char* m_pszExeName = ""; // program file name without folder and extension
+    const char* m_pszAppName = ""; // title of the framework's own message boxes
 
     // Called by the entry point.
     int Run(HINSTANCE instance);

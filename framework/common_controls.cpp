@@ -22,7 +22,9 @@ bool CToolTipCtrl::Create(HWND parent) {
     return m_hWnd != nullptr;
 }
 
-void CToolTipCtrl::Activate(bool active) { ::SendMessageA(m_hWnd, TTM_ACTIVATE, active, 0); }
+void CToolTipCtrl::Activate(bool active) {
+    ::SendMessageA(m_hWnd, TTM_ACTIVATE, active, 0);
+}
 
 void CToolTipCtrl::SetDelayTime(DWORD which, int milliseconds) {
     ::SendMessageA(m_hWnd, TTM_SETDELAYTIME, which, MAKELPARAM(milliseconds, 0));

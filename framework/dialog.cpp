@@ -52,7 +52,9 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::EndDialog(int result) {
     m_nModalResult = result;
@@ -60,7 +62,9 @@ void CDialog::EndDialog(int result) {
     ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // wake the modal loop
 }
 
-BOOL CDialog::PreTranslateMessage(MSG* msg) { return ::IsDialogMessageA(m_hWnd, msg); }
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+    return ::IsDialogMessageA(m_hWnd, msg);
+}
 
 INT_PTR CDialog::DoModal() {
     // Without a parent the main window owns the dialog, unless this is the main window.
@@ -71,8 +75,8 @@ INT_PTR CDialog::DoModal() {
 
     m_nModalResult = -1;
     m_bModalRunning = true;
-    HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
-                                     owner, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+                                     &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     if (hwnd == nullptr)
         return -1;
     bool ownerDisabled = owner != nullptr && ::IsWindowEnabled(owner);

@@ -9,25 +9,51 @@
 #include <cstdlib>
 
 namespace std {
-void __throw_bad_alloc() { std::abort(); }
-void __throw_bad_array_new_length() { std::abort(); }
-void __throw_length_error(const char*) { std::abort(); }
-void __throw_logic_error(const char*) { std::abort(); }
-void __throw_out_of_range(const char*) { std::abort(); }
-void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
-void __throw_invalid_argument(const char*) { std::abort(); }
+void __throw_bad_alloc() {
+    std::abort();
+}
+void __throw_bad_array_new_length() {
+    std::abort();
+}
+void __throw_length_error(const char*) {
+    std::abort();
+}
+void __throw_logic_error(const char*) {
+    std::abort();
+}
+void __throw_out_of_range(const char*) {
+    std::abort();
+}
+void __throw_out_of_range_fmt(const char*, ...) {
+    std::abort();
+}
+void __throw_invalid_argument(const char*) {
+    std::abort();
+}
 } // namespace std
 
 namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
+void __verbose_terminate_handler() {
+    std::abort();
+}
 } // namespace __gnu_cxx
 
 extern "C" {
-void* __cxa_begin_catch(void*) { std::abort(); }
-void __cxa_end_catch() { std::abort(); }
-void __cxa_rethrow() { std::abort(); }
-void _Unwind_Resume(void*) { std::abort(); }
-int __gxx_personality_v0(...) { std::abort(); }
+void* __cxa_begin_catch(void*) {
+    std::abort();
+}
+void __cxa_end_catch() {
+    std::abort();
+}
+void __cxa_rethrow() {
+    std::abort();
+}
+void _Unwind_Resume(void*) {
+    std::abort();
+}
+int __gxx_personality_v0(...) {
+    std::abort();
+}
 }
 
 // Allocation that ends the process when memory runs out, instead of throwing.
@@ -37,8 +63,18 @@ void* operator new(std::size_t size) {
         std::abort();
     return block;
 }
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void operator delete(void* block) noexcept {
+    std::free(block);
+}
+void operator delete[](void* block) noexcept {
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+    std::free(block);
+}

@@ -7,9 +7,9 @@ template <typename Fn> Fn Proc(const char* dll, const char* name) {
     HMODULE module = ::GetModuleHandleA(dll);
     if (module == nullptr)
         module = ::LoadLibraryA(dll);
-    return module != nullptr ? reinterpret_cast<Fn>(
-                                   reinterpret_cast<void*>(::GetProcAddress(module, name)))
-                             : nullptr;
+    return module != nullptr
+               ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
+               : nullptr;
 }
 
 #define SYSTEM_PROC(dll, name, Type) static const auto fn = Proc<Type>(dll, #name)

@@ -9,7 +9,9 @@ CWnd::~CWnd() {
         UnsubclassWindow();
 }
 
-CWnd* CWnd::FromHandle(HWND hwnd) { return static_cast<CWnd*>(::GetPropA(hwnd, kObjectProp)); }
+CWnd* CWnd::FromHandle(HWND hwnd) {
+    return static_cast<CWnd*>(::GetPropA(hwnd, kObjectProp));
+}
 
 bool CWnd::SubclassDlgItem(int id, CWnd* parent) {
     HWND child = ::GetDlgItem(parent->m_hWnd, id);
@@ -38,11 +40,17 @@ HWND CWnd::UnsubclassWindow() {
     return hwnd;
 }
 
-BOOL CWnd::DestroyWindow() { return m_hWnd != nullptr && ::DestroyWindow(m_hWnd); }
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd != nullptr && ::DestroyWindow(m_hWnd);
+}
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
-LRESULT CWnd::Default() { return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam); }
+LRESULT CWnd::Default() {
+    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
 
 std::string CWnd::GetWindowText() const {
     int length = ::GetWindowTextLengthA(m_hWnd);

@@ -13,8 +13,8 @@ class CWnd;
 // the table.
 struct MessageMapEntry {
     UINT message;
-    UINT commandId;                        // WM_COMMAND rows only
-    void (CWnd::*onCommand)();             // command rows
+    UINT commandId;                             // WM_COMMAND rows only
+    void (CWnd::*onCommand)();                  // command rows
     LRESULT (CWnd::*onMessage)(WPARAM, LPARAM); // message rows
 };
 
@@ -28,7 +28,7 @@ struct MessageMapEntry {
     {static_cast<UINT>(msg), 0, nullptr,                                                           \
      static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::member)},
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, nullptr, nullptr}                                                                       \
+    { 0, 0, nullptr, nullptr }                                                                     \
     }                                                                                              \
     ;                                                                                              \
     return entries;                                                                                \

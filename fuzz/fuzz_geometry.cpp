@@ -37,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Reader in{data, size};
     Rect window = in.Rectangle();
     Rect work = in.Rectangle();
-    FitInput fit{window, in.Coord() & 0xFFFFF, in.Coord() & 0xFFFFF, in.Coord() & 0xFF, work,
-                 in.Int(), in.Int()};
+    FitInput fit{
+        window,  in.Coord() & 0xFFFFF, in.Coord() & 0xFFFFF, in.Coord() & 0xFF, work, in.Int(),
+        in.Int()};
     FitResult result = FitWindowToCanvas(fit);
     ApplyStartupPlacement({in.Int(), in.Int() % 3, (in.Int() & 1) != 0, in.Coord() & 0xFF, work},
                           result);

@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (escaped.find_first_of("'\"<>") != std::string::npos)
             std::abort();
     }
-    std::string page = PlayerPageText(size % 2 ? AnimationKind::PaintBBS : AnimationKind::ShiPainter,
-                                      static_cast<int>(size) - 150, -static_cast<int>(size),
-                                      size % 3 == 0, appDir, relPath);
+    std::string page = PlayerPageText(
+        size % 2 ? AnimationKind::PaintBBS : AnimationKind::ShiPainter,
+        static_cast<int>(size) - 150, -static_cast<int>(size), size % 3 == 0, appDir, relPath);
     if (page.find("codebase='" + EscapeAttribute(appDir) + "'") == std::string::npos)
         std::abort();
     return 0;

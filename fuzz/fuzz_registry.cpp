@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         default: { // our removal, as the settings dialog runs it
             const std::string before = reg.Get(root + ext, "");
-            const bool foreign = reg.Has(root + ext) && before != "<no value>" &&
-                                 !before.empty() && before != progId;
+            const bool foreign = reg.Has(root + ext) && before != "<no value>" && !before.empty() &&
+                                 before != progId;
             types.UnregisterFileType(progId, ext);
             if (foreign && reg.Get(root + ext, "") != before)
                 std::abort();

@@ -5,10 +5,11 @@
 
 namespace {
 
-const char kHead[] = "<HTML><HEAD>\r\n"
-                     "<META http-equiv=\"content-type\" content=\"text/html; charset=Shift_JIS\">\r\n"
-                     "<META http-equiv=\"Cache-Control\" content=\"no-cache\">\r\n"
-                     "<TITLE>Animation Play</TITLE>\r\n";
+const char kHead[] =
+    "<HTML><HEAD>\r\n"
+    "<META http-equiv=\"content-type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+    "<META http-equiv=\"Cache-Control\" content=\"no-cache\">\r\n"
+    "<TITLE>Animation Play</TITLE>\r\n";
 
 } // namespace
 
@@ -17,12 +18,24 @@ std::string EscapeAttribute(const std::string& value) {
     std::string out;
     for (char c : value) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '\'': out += "&#39;"; break;
-        case '"': out += "&quot;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += c;
+            break;
         }
     }
     return out;
@@ -31,10 +44,12 @@ std::string EscapeAttribute(const std::string& value) {
 std::string PlayerPageText(AnimationKind kind, int width, int height, bool scroll,
                            const std::string& appDir, const std::string& pchRelPath) {
     std::string page = kHead;
-    page += "<STYLE TYPE=\"text/css\"><!--BODY{color:#ffffff; background-color:#ffffff;}--></STYLE>\r\n";
+    page += "<STYLE TYPE=\"text/css\"><!--BODY{color:#ffffff; "
+            "background-color:#ffffff;}--></STYLE>\r\n";
     page += std::string("</HEAD><BODY style=\"margin: 0px 0px 0px 0px\" scroll=\"") +
             (scroll ? "yes" : "no") + "\">\r\n";
-    page += "<TABLE width=\"100%\" height=\"100%\" border=0><TR><TD align=\"center\" valign=\"middle\">\r\n";
+    page += "<TABLE width=\"100%\" height=\"100%\" border=0><TR><TD align=\"center\" "
+            "valign=\"middle\">\r\n";
     page += std::string("<APPLET name='app' code='pch") +
             (kind == AnimationKind::ShiPainter ? "2" : "") + ".DOVEdivoz.class' codebase='" +
             EscapeAttribute(appDir) +
@@ -62,10 +77,12 @@ std::string PlayerPageText(AnimationKind kind, int width, int height, bool scrol
 std::string InitialPageText() {
     std::string page = kHead;
     page += "<STYLE><!--\r\n"
-            ".initfontstyle{white-space:nowrap; font-size:12px; font-weight:bold; color=\"#0000ff\"}\r\n"
+            ".initfontstyle{white-space:nowrap; font-size:12px; font-weight:bold; "
+            "color=\"#0000ff\"}\r\n"
             "--></STYLE>\r\n"
             "</HEAD><BODY bgcolor=\"#ffffa0\" style=\"margin: 0px 0px 0px 0px\" scroll=\"no\">\r\n"
-            "<TABLE width=\"100%\" height=\"100%\" border=0><TR><TD align=\"center\" valign=\"middle\" class=\"initfontstyle\">\r\n"
+            "<TABLE width=\"100%\" height=\"100%\" border=0><TR><TD align=\"center\" "
+            "valign=\"middle\" class=\"initfontstyle\">\r\n"
             "PCHファイルを指定してください\r\n"
             "</TD></TR></TABLE>\r\n"
             "</BODY></HTML>\r\n";

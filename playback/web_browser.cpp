@@ -17,7 +17,7 @@ class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleIn
 
     bool Embed() {
         if (FAILED(sys::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IOleObject, reinterpret_cast<void**>(&m_object))))
+                                         IID_IOleObject, reinterpret_cast<void**>(&m_object))))
             return false;
         m_object->SetClientSite(static_cast<IOleClientSite*>(this));
         sys::OleSetContainedObject(m_object, TRUE);

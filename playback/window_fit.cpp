@@ -47,7 +47,9 @@ void ApplyStartupPlacement(const StartupPlacementInput& in, FitResult& fit) {
         fit.x = Clamp(across);
         fit.y = Clamp(down);
     } else if (in.centerOnFirstPlay) {
-        fit.x = Clamp((static_cast<long long>(in.workArea.right) - in.workArea.left - fit.width) / 2);
-        fit.y = Clamp((static_cast<long long>(in.workArea.bottom) - in.workArea.top - fit.height) / 2);
+        fit.x =
+            Clamp((static_cast<long long>(in.workArea.right) - in.workArea.left - fit.width) / 2);
+        fit.y =
+            Clamp((static_cast<long long>(in.workArea.bottom) - in.workArea.top - fit.height) / 2);
     }
 }

@@ -4,11 +4,11 @@
 #include "framework/geometry.h"
 
 struct FitInput {
-    Rect window;              // the player window's outer rectangle, screen pixels
-    int browserClientWidth;   // client size of the browser control
+    Rect window;            // the player window's outer rectangle, screen pixels
+    int browserClientWidth; // client size of the browser control
     int browserClientHeight;
-    int vscrollWidth;         // width of a vertical scroll bar
-    Rect workArea;            // the desktop's work area
+    int vscrollWidth; // width of a vertical scroll bar
+    Rect workArea;    // the desktop's work area
     int canvasWidth;
     int canvasHeight;
 };
@@ -27,10 +27,10 @@ struct FitResult {
 FitResult FitWindowToCanvas(const FitInput& in);
 
 struct StartupPlacementInput {
-    int launchIndex;            // -1 without "-BP:"
-    int singleInstanceSetting;  // CK_SET3; only looked at when launchIndex >= 0
-    bool centerOnFirstPlay;     // the remembered position was unusable
-    int step;                   // dialog frame width plus caption height
+    int launchIndex;           // -1 without "-BP:"
+    int singleInstanceSetting; // CK_SET3; only looked at when launchIndex >= 0
+    bool centerOnFirstPlay;    // the remembered position was unusable
+    int step;                  // dialog frame width plus caption height
     Rect workArea;
 };
 

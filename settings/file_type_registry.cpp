@@ -43,8 +43,7 @@ bool CFileTypeRegistry::RegisterFileType(const std::string& progId, const std::s
 }
 
 bool CFileTypeRegistry::UnregisterFileType(const std::string& progId, const std::string& ext) {
-    return UnderClassRoot(
-        [&](Registry::Key root) { return UnregisterUnder(root, progId, ext); });
+    return UnderClassRoot([&](Registry::Key root) { return UnregisterUnder(root, progId, ext); });
 }
 
 bool CFileTypeRegistry::RegisterUnder(Registry::Key root, const std::string& progId,

@@ -19,8 +19,7 @@ class Registry {
 
     // Opens or creates parent\path (creating missing levels). created, when given,
     // tells whether the key is new.
-    virtual bool OpenOrCreateKey(Key parent, const std::string& path, Key& key,
-                                 bool* created) = 0;
+    virtual bool OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) = 0;
     virtual void CloseKey(Key key) = 0;
 
     // A string value; name empty for the default value. False when absent.

@@ -7,14 +7,24 @@
 #include <vector>
 
 namespace {
-HKEY ToHkey(Registry::Key key) { return reinterpret_cast<HKEY>(key); }
-Registry::Key FromHkey(HKEY key) { return reinterpret_cast<Registry::Key>(key); }
-const char* ValueName(const std::string& name) { return name.empty() ? nullptr : name.c_str(); }
+HKEY ToHkey(Registry::Key key) {
+    return reinterpret_cast<HKEY>(key);
+}
+Registry::Key FromHkey(HKEY key) {
+    return reinterpret_cast<Registry::Key>(key);
+}
+const char* ValueName(const std::string& name) {
+    return name.empty() ? nullptr : name.c_str();
+}
 } // namespace
 
-Registry::Key Win32Registry::ClassesRoot() const { return FromHkey(HKEY_CLASSES_ROOT); }
+Registry::Key Win32Registry::ClassesRoot() const {
+    return FromHkey(HKEY_CLASSES_ROOT);
+}
 
-Registry::Key Win32Registry::CurrentUser() const { return FromHkey(HKEY_CURRENT_USER); }
+Registry::Key Win32Registry::CurrentUser() const {
+    return FromHkey(HKEY_CURRENT_USER);
+}
 
 bool Win32Registry::UsePerUserClasses() {
     OSVERSIONINFOA version = {};
@@ -22,8 +32,7 @@ bool Win32Registry::UsePerUserClasses() {
     return ::GetVersionExA(&version) && version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS;
 }
 
-bool Win32Registry::OpenOrCreateKey(Key parent, const std::string& path, Key& key,
-                                    bool* created) {
+bool Win32Registry::OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) {
     HKEY result = nullptr;
     DWORD disposition = 0;
     if (::RegCreateKeyExA(ToHkey(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -35,7 +44,9 @@ bool Win32Registry::OpenOrCreateKey(Key parent, const std::string& path, Key& ke
     return true;
 }
 
-void Win32Registry::CloseKey(Key key) { ::RegCloseKey(ToHkey(key)); }
+void Win32Registry::CloseKey(Key key) {
+    ::RegCloseKey(ToHkey(key));
+}
 
 bool Win32Registry::QueryStringValue(Key key, const std::string& name, std::string& text) {
     text.clear();

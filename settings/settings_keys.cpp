@@ -28,13 +28,19 @@ const IntSettingInfo kIntSettings[] = {
     {IntSetting::SavedPosY, "SV_POSY", kNoSavedPosition},
 };
 
-const IntSettingInfo& Info(IntSetting key) { return kIntSettings[static_cast<int>(key)]; }
+const IntSettingInfo& Info(IntSetting key) {
+    return kIntSettings[static_cast<int>(key)];
+}
 
 } // namespace
 
-const char* SettingName(IntSetting key) { return Info(key).name; }
+const char* SettingName(IntSetting key) {
+    return Info(key).name;
+}
 
-int SettingDefault(IntSetting key) { return Info(key).defaultValue; }
+int SettingDefault(IntSetting key) {
+    return Info(key).defaultValue;
+}
 
 int ParseSettingValue(const std::string& text, IntSetting key) {
     if (text.find_first_not_of(" \t") == std::string::npos)
@@ -42,4 +48,6 @@ int ParseSettingValue(const std::string& text, IntSetting key) {
     return ParseDecimal(text.c_str());
 }
 
-std::string FormatSettingValue(int value) { return FormatDecimal(value); }
+std::string FormatSettingValue(int value) {
+    return FormatDecimal(value);
+}

@@ -7,17 +7,17 @@
 extern const char kSettingsSection[]; // "SETUP"
 
 enum class IntSetting {
-    AskCanvasSize,   // CK_SET1: ask for the canvas size of PaintBBS files
-    FixedStartPos,   // CK_SET2: start at ST_POSX/ST_POSY instead of the remembered place
-    SingleInstance,  // CK_SET3: one window only; further starts hand their file over
-    AssociatePch,    // CK_SET4
-    AssociateSpch,   // CK_SET5
-    DefaultWidth,    // PB_SZX
-    DefaultHeight,   // PB_SZY
-    StartPosX,       // ST_POSX
-    StartPosY,       // ST_POSY
-    SavedPosX,       // SV_POSX
-    SavedPosY,       // SV_POSY
+    AskCanvasSize,  // CK_SET1: ask for the canvas size of PaintBBS files
+    FixedStartPos,  // CK_SET2: start at ST_POSX/ST_POSY instead of the remembered place
+    SingleInstance, // CK_SET3: one window only; further starts hand their file over
+    AssociatePch,   // CK_SET4
+    AssociateSpch,  // CK_SET5
+    DefaultWidth,   // PB_SZX
+    DefaultHeight,  // PB_SZY
+    StartPosX,      // ST_POSX
+    StartPosY,      // ST_POSY
+    SavedPosX,      // SV_POSX
+    SavedPosY,      // SV_POSY
 };
 
 extern const char kLastDirKey[]; // "LASTDIR", a folder; its default is the program folder

@@ -20,10 +20,14 @@ const char* CanvasSizeWarning(int width, int height) {
 
 std::vector<std::pair<IntSetting, int>> SettingsToWrite(const SettingsValues& v) {
     return {
-        {IntSetting::DefaultWidth, v.defaultWidth},  {IntSetting::DefaultHeight, v.defaultHeight},
-        {IntSetting::StartPosX, v.startPosX},        {IntSetting::StartPosY, v.startPosY},
-        {IntSetting::AskCanvasSize, v.askSize},      {IntSetting::FixedStartPos, v.useStartPos},
-        {IntSetting::SingleInstance, v.singleInstance}, {IntSetting::AssociatePch, v.assocPch},
+        {IntSetting::DefaultWidth, v.defaultWidth},
+        {IntSetting::DefaultHeight, v.defaultHeight},
+        {IntSetting::StartPosX, v.startPosX},
+        {IntSetting::StartPosY, v.startPosY},
+        {IntSetting::AskCanvasSize, v.askSize},
+        {IntSetting::FixedStartPos, v.useStartPos},
+        {IntSetting::SingleInstance, v.singleInstance},
+        {IntSetting::AssociatePch, v.assocPch},
         {IntSetting::AssociateSpch, v.assocSpch},
     };
 }

@@ -18,8 +18,8 @@ void WriteIntSetting(const std::string& iniPath, IntSetting key, int value) {
 
 std::string ReadLastDir(const std::string& iniPath, const std::string& defaultDir) {
     char folder[MAX_PATH] = {};
-    ::GetPrivateProfileStringA(kSettingsSection, kLastDirKey, defaultDir.c_str(), folder,
-                               MAX_PATH, iniPath.c_str());
+    ::GetPrivateProfileStringA(kSettingsSection, kLastDirKey, defaultDir.c_str(), folder, MAX_PATH,
+                               iniPath.c_str());
     return folder;
 }
 

@@ -10,8 +10,12 @@ bool StretchesHeight(int kind) {
     return kind == ANCHOR_STRETCH_HEIGHT || kind == ANCHOR_STRETCH_BOTH ||
            kind == ANCHOR_TOP_RIGHT_STRETCH_HEIGHT;
 }
-bool Sizes(int kind) { return StretchesWidth(kind) || StretchesHeight(kind); }
-bool Moves(int kind) { return kind >= ANCHOR_BOTTOM_LEFT && kind <= ANCHOR_BOTTOM_LEFT_STRETCH_WIDTH; }
+bool Sizes(int kind) {
+    return StretchesWidth(kind) || StretchesHeight(kind);
+}
+bool Moves(int kind) {
+    return kind >= ANCHOR_BOTTOM_LEFT && kind <= ANCHOR_BOTTOM_LEFT_STRETCH_WIDTH;
+}
 bool FromBottom(int kind) {
     return kind == ANCHOR_BOTTOM_LEFT || kind == ANCHOR_BOTTOM_RIGHT ||
            kind == ANCHOR_BOTTOM_LEFT_STRETCH_WIDTH;
@@ -28,7 +32,9 @@ bool KeepsHeight(int kind) {
     return kind == ANCHOR_STRETCH_WIDTH || kind == ANCHOR_BOTTOM_LEFT_STRETCH_WIDTH;
 }
 
-int NotNegative(int value) { return value < 0 ? 0 : value; }
+int NotNegative(int value) {
+    return value < 0 ? 0 : value;
+}
 
 } // namespace
 

@@ -28,7 +28,9 @@ LayoutEntry g_layout[] = {
     {0, 0, 0, 0, 0, 0, 0},
 };
 
-Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+Rect ToRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
 
 Rect WindowRect(HWND hwnd) {
     RECT r;
@@ -185,8 +187,8 @@ void CPlayerDlg::ApplyLayout() {
         POINT at = {p.x, p.y};
         if (p.move)
             ::ScreenToClient(m_hWnd, &at);
-        UINT flags = SWP_NOZORDER | SWP_SHOWWINDOW | (p.move ? 0 : SWP_NOMOVE) |
-                     (p.size ? 0 : SWP_NOSIZE);
+        UINT flags =
+            SWP_NOZORDER | SWP_SHOWWINDOW | (p.move ? 0 : SWP_NOMOVE) | (p.size ? 0 : SWP_NOSIZE);
         batch = ::DeferWindowPos(batch, GetDlgItem(entry->ctrlId), nullptr, p.move ? at.x : 0,
                                  p.move ? at.y : 0, p.width, p.height, flags);
         if (batch == nullptr)

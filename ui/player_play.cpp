@@ -32,16 +32,18 @@ bool WriteWholeFile(const char* path, const std::string& text) {
 
 } // namespace
 
-void CPlayerDlg::ShowError(const char* text) { ::MessageBoxA(m_hWnd, text, kErrorCaption, MB_OK); }
+void CPlayerDlg::ShowError(const char* text) {
+    ::MessageBoxA(m_hWnd, text, kErrorCaption, MB_OK);
+}
 
 bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
     if (m_strPchPath.empty()) {
         ShowError(kNoFileText);
         return false;
     }
-    HANDLE file = ::CreateFileA(m_strPchPath.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        ::CreateFileA(m_strPchPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         ShowError(kMissingFileText);
         return false;

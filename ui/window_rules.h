@@ -7,7 +7,7 @@
 #include "framework/geometry.h"
 
 struct StartPosition {
-    bool move = false;              // move the window to (x, y)
+    bool move = false; // move the window to (x, y)
     int x = 0;
     int y = 0;
     bool centerOnFirstPlay = false; // remembered position unusable

@@ -70,7 +70,9 @@ ProgramFolder::ProgramFolder(const std::string& name, bool withApplet) {
     }
 }
 
-ProgramFolder::~ProgramFolder() { RemoveTree(m_dir); }
+ProgramFolder::~ProgramFolder() {
+    RemoveTree(m_dir);
+}
 
 void ProgramFolder::SetIni(const char* key, const char* value) const {
     ::WritePrivateProfileStringA("SETUP", key, value, Ini().c_str());
@@ -108,7 +110,9 @@ Process& Process::operator=(Process&& other) noexcept {
     return *this;
 }
 
-Process::~Process() { Kill(); }
+Process::~Process() {
+    Kill();
+}
 
 bool Process::WaitExit(DWORD ms) const {
     return m_process == nullptr || ::WaitForSingleObject(m_process, ms) == WAIT_OBJECT_0;
@@ -272,9 +276,8 @@ bool Sync(HWND window) {
 }
 
 HWND WaitForPlayed(const Process& program, const std::string& caption) {
-    HWND window = WaitForWindow(program.Pid(), [&](HWND h) {
-        return IsPlayerWindow(h) && WindowText(h) == caption;
-    });
+    HWND window = WaitForWindow(
+        program.Pid(), [&](HWND h) { return IsPlayerWindow(h) && WindowText(h) == caption; });
     if (window != nullptr)
         Sync(window);
     return window;
@@ -328,8 +331,8 @@ std::string ProcessCommandLine(DWORD pid) {
             std::wstring wide(line.length / 2, L'\0');
             if (::ReadProcessMemory(process, reinterpret_cast<void*>(line.buffer), &wide[0],
                                     line.length, &read)) {
-                int size = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0,
-                                                 nullptr, nullptr);
+                int size = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr,
+                                                 nullptr);
                 std::string narrow(static_cast<std::size_t>(size), '\0');
                 ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &narrow[0], size, nullptr,
                                       nullptr);

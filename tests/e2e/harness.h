@@ -72,7 +72,7 @@ HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& pred, DWORD ms = 
 // Waits, pumping messages, until done() is true; false on time-out.
 bool WaitUntil(const std::function<bool()>& done, DWORD ms = kWaitMs);
 
-bool IsPlayerWindow(HWND hwnd);       // visible, title begins with "Lumaplay"
+bool IsPlayerWindow(HWND hwnd); // visible, title begins with "Lumaplay"
 bool IsMessageBox(HWND hwnd, const char* caption);
 
 std::string WindowText(HWND hwnd);

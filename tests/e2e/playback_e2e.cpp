@@ -156,8 +156,8 @@ TEST(Playback, UnwritablePageFileIsReported) {
             pagePath = folder.Dir() + "Work\\" + name;
     ASSERT_FALSE(pagePath.empty());
     // Held open without sharing, the page file cannot be rewritten.
-    HANDLE lock = ::CreateFileA(pagePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE lock =
+        ::CreateFileA(pagePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
     Process sender = Start(folder, "\"" + good + "\"");
@@ -201,9 +201,8 @@ TEST(Playback, CanvasSizeDialogAnsweredOkStoresTheSize) {
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
     EXPECT_EQ(folder.GetIni("PB_SZX"), "512");
     EXPECT_EQ(folder.GetIni("PB_SZY"), "20000");
-    EXPECT_TRUE(WaitUntil([&] {
-        return Contains(ReadWork(folder).page, "<PARAM name='image_width' value='512'>");
-    }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Contains(ReadWork(folder).page, "<PARAM name='image_width' value='512'>"); }));
     EXPECT_TRUE(Contains(ReadWork(folder).page, "<PARAM name='image_height' value='20000'>"));
     EXPECT_TRUE(Contains(ReadWork(folder).page, "scroll=\"yes\""));
     EXPECT_TRUE(ClosePlayer(window, program));
@@ -219,9 +218,8 @@ TEST(Playback, CanvasSizeDialogCancelledKeepsTheSettings) {
     ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     HWND window = WaitForPlayed(program, "Lumaplay [PaintBBS]");
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(WaitUntil([&] {
-        return Contains(ReadWork(folder).page, "<PARAM name='image_width' value='300'>");
-    }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Contains(ReadWork(folder).page, "<PARAM name='image_width' value='300'>"); }));
     EXPECT_EQ(folder.GetIni("PB_SZX"), "<missing>");
     EXPECT_EQ(folder.GetIni("PB_SZY"), "<missing>");
     EXPECT_TRUE(ClosePlayer(window, program));

@@ -14,7 +14,9 @@ RECT WindowRectOf(HWND h) {
     return r;
 }
 
-RECT ControlRect(HWND window, int id) { return WindowRectOf(::GetDlgItem(window, id)); }
+RECT ControlRect(HWND window, int id) {
+    return WindowRectOf(::GetDlgItem(window, id));
+}
 
 RECT WorkArea() {
     RECT work;
@@ -111,9 +113,8 @@ TEST(PlayerWindow, AboutBoxFromTheSystemMenu) {
     HWND window = WaitForIdlePlayer(program);
     ASSERT_NE(window, nullptr);
     ::PostMessageA(window, WM_SYSCOMMAND, 129, 0);
-    HWND about = WaitForWindow(program.Pid(), [](HWND h) {
-        return ::IsWindowVisible(h) && WindowText(h) == "ﾀﾞｲｱﾛｸﾞ";
-    });
+    HWND about = WaitForWindow(
+        program.Pid(), [](HWND h) { return ::IsWindowVisible(h) && WindowText(h) == "ﾀﾞｲｱﾛｸﾞ"; });
     ASSERT_NE(about, nullptr);
     EXPECT_NE(MessageBoxText(about).find("Lumaplay Ver1.06"), std::string::npos);
     EXPECT_NE(MessageBoxText(about).find("（対応 ： PaintBBS / ShiPainter / ShiPainterPro）"),

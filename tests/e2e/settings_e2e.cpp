@@ -29,16 +29,16 @@ std::string RegString(const std::string& path, const char* name) {
         return "<no key>";
     char value[1024] = {};
     DWORD size = sizeof(value);
-    LONG result = ::RegQueryValueExA(key, name, nullptr, nullptr,
-                                     reinterpret_cast<BYTE*>(value), &size);
+    LONG result =
+        ::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
     ::RegCloseKey(key);
     return result == ERROR_SUCCESS ? value : "<no value>";
 }
 
 void SetRegString(const std::string& path, const char* name, const std::string& value) {
     HKEY key;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kClasses) + "\\" + path).c_str(), 0,
-                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kClasses) + "\\" + path).c_str(), 0, nullptr,
+                      0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
     ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>(value.size() + 1));
     ::RegCloseKey(key);
@@ -49,8 +49,8 @@ struct CleanAssociations {
     CleanAssociations() { Clean(); }
     ~CleanAssociations() { Clean(); }
     static void Clean() {
-        for (const char* key : {".pch", ".spch", "Quenby_Lumaplay", "Quenby_LumaplaySPCH",
-                                "Other.Viewer"})
+        for (const char* key :
+             {".pch", ".spch", "Quenby_Lumaplay", "Quenby_LumaplaySPCH", "Other.Viewer"})
             DeleteTree(HKEY_CURRENT_USER, std::string(kClasses) + "\\" + key);
     }
 };
@@ -62,9 +62,8 @@ class SettingsDialog : public ::testing::Test {
         window = WaitForIdlePlayer(program);
         ASSERT_NE(window, nullptr);
         ::PostMessageA(window, WM_COMMAND, 1004, 0);
-        dialog = WaitForWindow(program.Pid(), [](HWND h) {
-            return ::IsWindowVisible(h) && WindowText(h) == "設定";
-        });
+        dialog = WaitForWindow(
+            program.Pid(), [](HWND h) { return ::IsWindowVisible(h) && WindowText(h) == "設定"; });
         ASSERT_NE(dialog, nullptr);
         Sync(dialog);
     }
@@ -72,7 +71,9 @@ class SettingsDialog : public ::testing::Test {
     void Click(int id) { ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)); }
     void PressOk() { ::PostMessageA(dialog, WM_COMMAND, IDOK, 0); }
-    bool Closed() { return WaitUntil([&] { return !::IsWindow(dialog); }); }
+    bool Closed() {
+        return WaitUntil([&] { return !::IsWindow(dialog); });
+    }
     void TearDown() override {
         if (window != nullptr && ::IsWindow(window) && !::IsWindow(dialog))
             ClosePlayer(window, program);
@@ -137,9 +138,8 @@ TEST_F(SettingsDialog, OutOfRangeWidthIsRefusedAndNothingWritten) {
     PressOk();
     EXPECT_EQ(AnswerBox(program, "Lumaplay"), "整数を入力してください。");
     Sync(dialog);
-    EXPECT_TRUE(TopLevelWindows(program.Pid(), [](HWND h) {
-                    return IsMessageBox(h, "Lumaplay");
-                }).empty());
+    EXPECT_TRUE(
+        TopLevelWindows(program.Pid(), [](HWND h) { return IsMessageBox(h, "Lumaplay"); }).empty());
     EXPECT_TRUE(::IsWindow(dialog));
     EXPECT_EQ(ReadFileBytes(folder.Ini()), before);
 
@@ -198,9 +198,8 @@ TEST_F(SettingsDialog, AssociationIsWrittenAndAnotherProgramsComesBack) {
     // Cleared again: the other program's association is back and ours is gone.
     dialog = nullptr;
     ::PostMessageA(window, WM_COMMAND, 1004, 0);
-    dialog = WaitForWindow(program.Pid(), [](HWND h) {
-        return ::IsWindowVisible(h) && WindowText(h) == "設定";
-    });
+    dialog = WaitForWindow(program.Pid(),
+                           [](HWND h) { return ::IsWindowVisible(h) && WindowText(h) == "設定"; });
     ASSERT_NE(dialog, nullptr);
     Sync(dialog);
     EXPECT_TRUE(Checked(1014));

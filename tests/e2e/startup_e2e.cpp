@@ -103,8 +103,8 @@ class Impostor {
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "LumaplayImpostor";
         ::RegisterClassA(&wc);
-        m_hwnd = ::CreateWindowA("LumaplayImpostor", "Lumaplay impostor", WS_OVERLAPPEDWINDOW, 0,
-                                 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+        m_hwnd = ::CreateWindowA("LumaplayImpostor", "Lumaplay impostor", WS_OVERLAPPEDWINDOW, 0, 0,
+                                 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
         ::ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
     }
     ~Impostor() { ::DestroyWindow(m_hwnd); }
@@ -160,9 +160,8 @@ TEST(Startup, SeveralWindowsModeStartsOneProcessPerFile) {
 
     std::vector<HWND> windows;
     ASSERT_TRUE(WaitUntil([&] {
-        windows = TopLevelWindows(0, [](HWND h) {
-            return IsPlayerWindow(h) && WindowText(h) == "Lumaplay [PaintBBS]";
-        });
+        windows = TopLevelWindows(
+            0, [](HWND h) { return IsPlayerWindow(h) && WindowText(h) == "Lumaplay [PaintBBS]"; });
         return windows.size() == 2;
     }));
     // Each started window cascades by its launch index: 0 at (0, 0), 1 one step down

@@ -41,7 +41,8 @@ TEST(Stress, TenWindowsAtOnceEachPlayItsOwnFile) {
     std::string names;
     std::set<std::string> files;
     for (int i = 0; i < 10; ++i) {
-        std::string file = folder.WriteFile("w" + std::to_string(i) + "[SX100SY80].pch", kGzipBytes);
+        std::string file =
+            folder.WriteFile("w" + std::to_string(i) + "[SX100SY80].pch", kGzipBytes);
         files.insert(file);
         names += "\"" + file + "\" ";
     }
@@ -86,7 +87,8 @@ TEST(Stress, HostileFilesAreRefusedAndLeftUnchanged) {
     Process program = Start(folder, "");
     HWND window = WaitForIdlePlayer(program);
     ASSERT_NE(window, nullptr);
-    HANDLE lock = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock =
+        ::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     const struct {
         std::string path;
         const char* message;
@@ -126,12 +128,13 @@ TEST(Stress, HostileCommandLines) {
     } cases[] = {
         {"\"" + a + "\" \"unterminated", a},
         {"\"" + std::string(300, 'x') + "\"", ""}, // too long for a name: left out
-        {"\"" + a + "\"" + [] {
-             std::string more;
-             for (int i = 0; i < 24; ++i)
-                 more += " \"n" + std::to_string(i) + ".pch\"";
-             return more;
-         }(),
+        {"\"" + a + "\"" +
+             [] {
+                 std::string more;
+                 for (int i = 0; i < 24; ++i)
+                     more += " \"n" + std::to_string(i) + ".pch\"";
+                 return more;
+             }(),
          a},
         {"-BP:", ""},
         {"\"" + a + "\" -BP:99999999999", a},
@@ -167,8 +170,8 @@ TEST(Stress, GarbageSettingsAndAnUnwritableSettingsFile) {
     EXPECT_GE(rect.left, 0); // the fixed position was pulled back on screen
     const std::string ini = ReadFileBytes(folder.Ini());
     // Held open without sharing, the settings file cannot be written at close.
-    HANDLE lock = ::CreateFileA(folder.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE lock =
+        ::CreateFileA(folder.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_TRUE(ClosePlayer(window, program));
     ::CloseHandle(lock);
     EXPECT_EQ(ReadFileBytes(folder.Ini()), ini);

@@ -27,7 +27,10 @@ TEST(SplitCommandLine, SplitsNamesAndLaunchIndex) {
     const std::vector<SplitCase> cases = {
         {"empty tail gives one empty name", "", {""}, -1},
         {"quoted name keeps its blank", "\"C:\\My Files\\a.pch\"", {"C:\\My Files\\a.pch"}, -1},
-        {"unquoted name splits at the blank", "C:\\My Files\\a.pch", {"C:\\My", "Files\\a.pch"}, -1},
+        {"unquoted name splits at the blank",
+         "C:\\My Files\\a.pch",
+         {"C:\\My", "Files\\a.pch"},
+         -1},
         {"two unquoted names", "a.pch b.pch", {"a.pch", "b.pch"}, -1},
         {"two blanks give an empty name", "a.pch  b.pch", {"a.pch", "", "b.pch"}, -1},
         {"trailing blank of an unquoted line", "a.pch ", {"a.pch", ""}, -1},
@@ -46,7 +49,10 @@ TEST(SplitCommandLine, SplitsNamesAndLaunchIndex) {
         {"260-byte name is left out", "\"" + long260 + "\" \"b.pch\"", {"b.pch"}, -1},
         {"only an overlong name", "\"" + long260 + "\"", {""}, -1},
         // 表 is 0x95 0x5C in code page 932: its trail byte must stay part of the name.
-        {"Shift_JIS name with a 0x5C trail byte", "\"C:\\\x95\x5C\\a.pch\"", {"C:\\\x95\x5C\\a.pch"}, -1},
+        {"Shift_JIS name with a 0x5C trail byte",
+         "\"C:\\\x95\x5C\\a.pch\"",
+         {"C:\\\x95\x5C\\a.pch"},
+         -1},
     };
     for (const SplitCase& c : cases) {
         CommandLineFiles files;

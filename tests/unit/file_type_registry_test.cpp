@@ -13,7 +13,9 @@ bool TurnOn(CFileTypeRegistry& types) {
     types.UnregisterFileType(kProgId, ".pch");
     return types.RegisterFileType(kProgId, ".pch", kExe, 7, "Lumaplay-PaintBBS-PCH");
 }
-bool TurnOff(CFileTypeRegistry& types) { return types.UnregisterFileType(kProgId, ".pch"); }
+bool TurnOff(CFileTypeRegistry& types) {
+    return types.UnregisterFileType(kProgId, ".pch");
+}
 
 struct Family {
     bool nt;
@@ -127,8 +129,8 @@ TEST(FileTypeRegistry, FailedWritesCloseEveryKeyAndSendNoNotification) {
     MemoryRegistry reg(true);
     reg.m_failWrites = true;
     CFileTypeRegistry types(reg);
-    EXPECT_FALSE(types.RegisterFileType("Quenby_LumaplaySPCH", ".spch", kExe, 9,
-                                        "Lumaplay-ShiPaint-SPCH"));
+    EXPECT_FALSE(
+        types.RegisterFileType("Quenby_LumaplaySPCH", ".spch", kExe, 9, "Lumaplay-ShiPaint-SPCH"));
     EXPECT_EQ(reg.notifications, 0);
     EXPECT_EQ(reg.OpenKeys(), 0u);
 }

@@ -22,7 +22,8 @@ TEST(PlayerPage, PaintBBSPageByteForByte) {
         "<TITLE>Animation Play</TITLE>",
         "<STYLE TYPE=\"text/css\"><!--BODY{color:#ffffff; background-color:#ffffff;}--></STYLE>",
         "</HEAD><BODY style=\"margin: 0px 0px 0px 0px\" scroll=\"no\">",
-        "<TABLE width=\"100%\" height=\"100%\" border=0><TR><TD align=\"center\" valign=\"middle\">",
+        "<TABLE width=\"100%\" height=\"100%\" border=0><TR><TD align=\"center\" "
+        "valign=\"middle\">",
         "<APPLET name='app' code='pch.DOVEdivoz.class' codebase='C:/Tools/Lumaplay/' "
         "archive='DovEdivoz/DOVEdivoz.jar' width='100%' height='100%'>",
         "<PARAM name='speed' value='0'>",
@@ -49,8 +50,8 @@ TEST(PlayerPage, PaintBBSPageByteForByte) {
 }
 
 TEST(PlayerPage, ShiPainterClassScrollAndValues) {
-    std::string page = PlayerPageText(AnimationKind::ShiPainter, -1, 0, true, "D:/\x95\x5C/",
-                                      "Work/lumFFFF.TMP");
+    std::string page =
+        PlayerPageText(AnimationKind::ShiPainter, -1, 0, true, "D:/\x95\x5C/", "Work/lumFFFF.TMP");
     EXPECT_NE(page.find("code='pch2.DOVEdivoz.class' codebase='D:/\x95\x5C/'"), std::string::npos);
     EXPECT_NE(page.find("scroll=\"yes\">\r\n"), std::string::npos);
     EXPECT_NE(page.find("<PARAM name='image_width' value='-1'>\r\n"), std::string::npos);

@@ -68,11 +68,11 @@ TEST(Settings, OneDefaultPerKey) {
         const char* name;
         int def;
     } table[] = {
-        {IntSetting::AskCanvasSize, "CK_SET1", 1}, {IntSetting::FixedStartPos, "CK_SET2", 0},
+        {IntSetting::AskCanvasSize, "CK_SET1", 1},  {IntSetting::FixedStartPos, "CK_SET2", 0},
         {IntSetting::SingleInstance, "CK_SET3", 1}, {IntSetting::AssociatePch, "CK_SET4", 0},
-        {IntSetting::AssociateSpch, "CK_SET5", 0}, {IntSetting::DefaultWidth, "PB_SZX", 300},
+        {IntSetting::AssociateSpch, "CK_SET5", 0},  {IntSetting::DefaultWidth, "PB_SZX", 300},
         {IntSetting::DefaultHeight, "PB_SZY", 300}, {IntSetting::StartPosX, "ST_POSX", 0},
-        {IntSetting::StartPosY, "ST_POSY", 0},     {IntSetting::SavedPosX, "SV_POSX", -9999},
+        {IntSetting::StartPosY, "ST_POSY", 0},      {IntSetting::SavedPosX, "SV_POSX", -9999},
         {IntSetting::SavedPosY, "SV_POSY", -9999},
     };
     for (const auto& row : table) {
@@ -88,12 +88,20 @@ TEST(Settings, StoredTextReadsBackAsWritten) {
         const char* text;
         int value;
     } cases[] = {
-        {"", -9999},        {"   ", -9999},     {"-9999", -9999},   {"-32000", -32000},
-        {"0", 0},           {"abc", 0},         {"12abc", 12},      {" 7", 7},
-        {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
+        {"", -9999},
+        {"   ", -9999},
+        {"-9999", -9999},
+        {"-32000", -32000},
+        {"0", 0},
+        {"abc", 0},
+        {"12abc", 12},
+        {" 7", 7},
+        {"99999999999", INT_MAX},
+        {"-99999999999", INT_MIN},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseSettingValue(c.text, IntSetting::SavedPosX), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(ParseSettingValue(c.text, IntSetting::SavedPosX), c.value)
+            << '"' << c.text << '"';
     for (int v : {-32000, -1, 0, 1, 10000, INT_MIN, INT_MAX})
         EXPECT_EQ(ParseSettingValue(FormatSettingValue(v), IntSetting::DefaultWidth), v);
 }

@@ -38,9 +38,9 @@ TEST(WebBrowserHost, NavigatesToAPlainPathAndFillsItsWindow) {
     AfxEnableControlContainer();
     HWND parent = ::CreateWindowA("STATIC", "host test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   400, 300, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    HWND host = ::CreateWindowA(WEBBROWSER_CLSID_STRING, "", WS_CHILD | WS_VISIBLE, 0, 20, 300,
-                                200, parent, reinterpret_cast<HMENU>(IDC_BROWSER),
-                                ::GetModuleHandleA(nullptr), nullptr);
+    HWND host =
+        ::CreateWindowA(WEBBROWSER_CLSID_STRING, "", WS_CHILD | WS_VISIBLE, 0, 20, 300, 200, parent,
+                        reinterpret_cast<HMENU>(IDC_BROWSER), ::GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(host, nullptr);
     CWebBrowser browser;
     ASSERT_TRUE(browser.SubclassWindow(host));

@@ -21,7 +21,8 @@ int g_clicks = 0;
 // counted (its table hangs off the process environment block).
 long GdiObjectCount() {
     DWORD counted = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0 || ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr)
+    if (counted != 0 ||
+        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr)
         return static_cast<long>(counted);
     struct WineGdiEntry {
         UINT64 object;
@@ -92,8 +93,9 @@ void SaveBitmap(HWND button, const char* name) {
     ::SelectObject(memory, old);
     DWORD stride = ((r.right * 3 + 3) / 4) * 4;
     DWORD size = stride * r.bottom;
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(file) + sizeof(info.bmiHeader) + size),
-                             0, 0, static_cast<DWORD>(sizeof(file) + sizeof(info.bmiHeader))};
+    BITMAPFILEHEADER file = {0x4D42,
+                             static_cast<DWORD>(sizeof(file) + sizeof(info.bmiHeader) + size), 0, 0,
+                             static_cast<DWORD>(sizeof(file) + sizeof(info.bmiHeader))};
     if (FILE* out = std::fopen(name, "wb")) {
         std::fwrite(&file, sizeof(file), 1, out);
         std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out);
@@ -117,9 +119,9 @@ class FlatButton : public ::testing::Test {
         parent = ::CreateWindowA("FlatButtonTestParent", "flat button test",
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 120, nullptr,
                                  nullptr, wc.hInstance, nullptr);
-        HWND hwnd = ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 40, 30,
-                                    24, 22, parent, reinterpret_cast<HMENU>(IDC_OPEN),
-                                    wc.hInstance, nullptr);
+        HWND hwnd =
+            ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 40, 30, 24, 22,
+                            parent, reinterpret_cast<HMENU>(IDC_OPEN), wc.hInstance, nullptr);
         ASSERT_TRUE(button.SubclassWindow(hwnd));
         button.SetIcons(IDI_OPEN, 0, 0);
         button.SetHotBkColor(kHot, 0);
@@ -166,14 +168,14 @@ TEST_F(FlatButton, DrawsEachStateByTheRules) {
     SaveBitmap(button.m_hWnd, "flat-button-normal.bmp");
 
     MoveMouseTo(12, 11);
-    EXPECT_EQ(Pixel(0, 0), light);   // raised: light above and left
-    EXPECT_EQ(Pixel(23, 21), dark);  // dark below and right
-    EXPECT_EQ(Pixel(1, 1), kHot);    // hot face colour
+    EXPECT_EQ(Pixel(0, 0), light);  // raised: light above and left
+    EXPECT_EQ(Pixel(23, 21), dark); // dark below and right
+    EXPECT_EQ(Pixel(1, 1), kHot);   // hot face colour
     EXPECT_EQ(::GetCapture(), button.m_hWnd);
     SaveBitmap(button.m_hWnd, "flat-button-hot.bmp");
 
     ::SendMessageA(button.m_hWnd, BM_SETSTATE, TRUE, 0);
-    EXPECT_EQ(Pixel(0, 0), dark);    // sunken
+    EXPECT_EQ(Pixel(0, 0), dark); // sunken
     EXPECT_EQ(Pixel(23, 21), light);
     EXPECT_EQ(Pixel(4 + 1 + 1, 4 + 3 + 1), tab); // the icon moved one down and right
     SaveBitmap(button.m_hWnd, "flat-button-pressed.bmp");
