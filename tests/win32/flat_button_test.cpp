@@ -74,6 +74,16 @@ void Pump() {
     }
 }
 
+// Pumps this thread's messages until done() is true, for at most five seconds.
+template <typename Done> bool WaitForCondition(Done done) {
+    for (int i = 0; i < 250; ++i) {
+        Pump();
+        if (done())
+            return true;
+    }
+    return false;
+}
+
 // Saves the button's picture as a BMP beside the test program, for looking at.
 void SaveBitmap(HWND button, const char* name) {
     RECT r;
@@ -203,6 +213,34 @@ TEST_F(FlatButton, APressDraggedOntoTheButtonDoesNotLightIt) {
     ::SendMessageA(button.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(12, 11));
     EXPECT_NE(::GetCapture(), button.m_hWnd);
     EXPECT_EQ(Pixel(1, 1), ::GetSysColor(COLOR_BTNFACE));
+}
+
+// Another application in the foreground: here a window of another thread, which
+// has an input queue of its own, as another program's window would.
+DWORD WINAPI OtherApplication(LPVOID done) {
+    HWND other = ::CreateWindowA("STATIC", "other application", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 300, 300, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    MSG msg;
+    while (::WaitForSingleObject(done, 10) == WAIT_TIMEOUT) {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+    ::DestroyWindow(other);
+    return 0;
+}
+
+TEST_F(FlatButton, NoLightWhileAnotherApplicationIsActive) {
+    HANDLE done = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = ::CreateThread(nullptr, 0, &OtherApplication, done, 0, nullptr);
+    ASSERT_TRUE(WaitForCondition([] { return ::GetActiveWindow() == nullptr; }));
+    ::SendMessageA(button.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(12, 11));
+    EXPECT_NE(::GetCapture(), button.m_hWnd);
+    EXPECT_EQ(Pixel(1, 1), ::GetSysColor(COLOR_BTNFACE));
+    ::SetEvent(done);
+    ::WaitForSingleObject(thread, 5000);
+    ::CloseHandle(thread);
+    ::CloseHandle(done);
 }
 
 TEST_F(FlatButton, DoubleClickCountsAsTwoClicks) {
