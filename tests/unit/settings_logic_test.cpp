@@ -26,28 +26,6 @@ TEST(SettingsOk, CanvasSizeChecksInOrder) {
     }
 }
 
-TEST(SettingsOk, WritesAllNineKeysInOrder) {
-    SettingsValues v;
-    v.defaultWidth = 640;
-    v.defaultHeight = 480;
-    v.startPosX = -10;
-    v.startPosY = 20;
-    v.askSize = 0;
-    v.useStartPos = 1;
-    v.singleInstance = 1;
-    v.assocPch = 1;
-    v.assocSpch = 0;
-    std::vector<std::pair<IntSetting, int>> writes = SettingsToWrite(v);
-    const char* order[] = {"PB_SZX",  "PB_SZY",  "ST_POSX", "ST_POSY", "CK_SET1",
-                           "CK_SET2", "CK_SET3", "CK_SET4", "CK_SET5"};
-    const int values[] = {640, 480, -10, 20, 0, 1, 1, 1, 0};
-    ASSERT_EQ(writes.size(), 9u);
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        EXPECT_STREQ(SettingName(writes[i].first), order[i]);
-        EXPECT_EQ(writes[i].second, values[i]) << order[i];
-    }
-}
-
 TEST(SettingsOk, AssociationsChangeOnlyWhenTheBoxChanged) {
     SettingsValues v;
     v.assocPch = 1;

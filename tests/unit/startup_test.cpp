@@ -62,27 +62,6 @@ TEST(LaunchCommand, IsNeverCut) {
     EXPECT_EQ(BuildLaunchArguments("a.pch", 0), "\"a.pch\" -BP:0");
 }
 
-TEST(Settings, OneDefaultPerKey) {
-    const struct {
-        IntSetting key;
-        const char* name;
-        int def;
-    } table[] = {
-        {IntSetting::AskCanvasSize, "CK_SET1", 1},  {IntSetting::FixedStartPos, "CK_SET2", 0},
-        {IntSetting::SingleInstance, "CK_SET3", 1}, {IntSetting::AssociatePch, "CK_SET4", 0},
-        {IntSetting::AssociateSpch, "CK_SET5", 0},  {IntSetting::DefaultWidth, "PB_SZX", 300},
-        {IntSetting::DefaultHeight, "PB_SZY", 300}, {IntSetting::StartPosX, "ST_POSX", 0},
-        {IntSetting::StartPosY, "ST_POSY", 0},      {IntSetting::SavedPosX, "SV_POSX", -9999},
-        {IntSetting::SavedPosY, "SV_POSY", -9999},
-    };
-    for (const auto& row : table) {
-        EXPECT_STREQ(SettingName(row.key), row.name);
-        EXPECT_EQ(SettingDefault(row.key), row.def) << row.name;
-    }
-    EXPECT_STREQ(kSettingsSection, "SETUP");
-    EXPECT_STREQ(kLastDirKey, "LASTDIR");
-}
-
 TEST(Settings, StoredTextReadsBackAsWritten) {
     const struct {
         const char* text;
