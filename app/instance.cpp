@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "framework/wnd.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ bool ActivateRunningInstance(const char* mutexName, const char* propName) {
             continue;
         if (::IsIconic(hwnd))
             ::ShowWindow(hwnd, SW_RESTORE);
-        ::SetForegroundWindow(hwnd);
-        ::SetForegroundWindow(::GetLastActivePopup(hwnd));
+        BringToForeground(hwnd);
+        BringToForeground(::GetLastActivePopup(hwnd));
         break;
     }
     return false;

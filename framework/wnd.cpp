@@ -4,6 +4,11 @@ namespace {
 const char kObjectProp[] = "Lumaplay.CWnd";
 }
 
+void BringToForeground(HWND hwnd) {
+    if (hwnd != nullptr && ::GetForegroundWindow() != hwnd)
+        ::SetForegroundWindow(hwnd);
+}
+
 CWnd::~CWnd() {
     if (m_oldWndProc != nullptr && m_hWnd != nullptr && ::IsWindow(m_hWnd))
         UnsubclassWindow();

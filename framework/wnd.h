@@ -35,6 +35,10 @@ struct MessageMapEntry {
     }
 #define DECLARE_MESSAGE_MAP() const MessageMapEntry* GetMessageMap() const override;
 
+// Brings a window to the foreground unless it is there already: asking again costs a
+// round trip to the window system for nothing.
+void BringToForeground(HWND hwnd);
+
 class CWnd {
   public:
     CWnd() = default;

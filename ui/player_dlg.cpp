@@ -239,7 +239,7 @@ LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
     sys::DragFinish(drop);
     m_strPchPath = name.data();
     UpdateData(false);
-    ::SetForegroundWindow(m_hWnd);
+    BringToForeground(m_hWnd);
     ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
     OnPlay();
     return 0;
@@ -276,7 +276,7 @@ LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
-    ::SetForegroundWindow(m_hWnd);
+    BringToForeground(m_hWnd);
     const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     std::string name = record != nullptr ? ReadHandOffName(record->lpData, record->cbData) : "";
     if (!name.empty())
