@@ -177,6 +177,7 @@ TEST_F(SettingsDialog, AssociationIsWrittenAndAnotherProgramsComesBack) {
     ProgramFolder folder("settings-assoc");
     CleanAssociations clean;
     SetRegString(".pch", nullptr, "Other.Viewer");
+    SetRegString(".pch\\OpenWithProgids", "Other.Viewer", ""); // a key with subkeys
     SetRegString("Other.Viewer\\shell\\open\\command", nullptr, "other.exe \"%1\"");
     Open(folder);
     Click(1014);
@@ -210,6 +211,7 @@ TEST_F(SettingsDialog, AssociationIsWrittenAndAnotherProgramsComesBack) {
     EXPECT_EQ(RegString(".pch", nullptr), "Other.Viewer");
     EXPECT_EQ(RegString(".pch", "Quenby_Lumaplay"), "<no value>");
     EXPECT_EQ(RegString("Other.Viewer\\shell\\open\\command", nullptr), "other.exe \"%1\"");
+    EXPECT_EQ(RegString(".pch\\OpenWithProgids", "Other.Viewer"), "");
     EXPECT_EQ(RegString("Quenby_Lumaplay", nullptr), "<no key>");
     EXPECT_EQ(RegString(".spch", nullptr), "<no key>");
     EXPECT_EQ(RegString("Quenby_LumaplaySPCH", nullptr), "<no key>");
