@@ -20,6 +20,27 @@ bool IsPlayerWindow(HWND hwnd, const char* propName) {
     return title[0] != '\0' && IsPlayerWindowTitle(title) && ::GetPropA(hwnd, propName) != nullptr;
 }
 
+// Visits the top-level windows of this thread's desktop in Z order, as EnumWindows
+// does. EnumWindows first asks for the desktop window, which connects a process that
+// has no window of its own to the display; a start that only hands its file over
+// never needs that connection, and making it took a good part of such a start.
+void EnumTopLevelWindows(WNDENUMPROC proc, LPARAM param) {
+    ::EnumDesktopWindows(::GetThreadDesktop(::GetCurrentThreadId()), proc, param);
+}
+
+struct PropSearch {
+    const char* propName;
+    HWND found;
+};
+
+BOOL CALLBACK FindWindowWithProp(HWND hwnd, LPARAM param) {
+    PropSearch& search = *reinterpret_cast<PropSearch*>(param);
+    if (::GetPropA(hwnd, search.propName) == nullptr)
+        return TRUE;
+    search.found = hwnd;
+    return FALSE;
+}
+
 constexpr DWORD kHandOffPatienceMs = 5000;
 constexpr DWORD kHandOffRetryMs = 50;
 
@@ -31,15 +52,13 @@ bool ActivateRunningInstance(const char* mutexName, const char* propName) {
     if (::GetLastError() != ERROR_ALREADY_EXISTS)
         return true;
 
-    HWND hwnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD);
-    for (; hwnd != nullptr; hwnd = ::GetWindow(hwnd, GW_HWNDNEXT)) {
-        if (::GetPropA(hwnd, propName) == nullptr)
-            continue;
+    PropSearch search = {propName, nullptr};
+    EnumTopLevelWindows(&FindWindowWithProp, reinterpret_cast<LPARAM>(&search));
+    if (HWND hwnd = search.found) {
         if (::IsIconic(hwnd))
             ::ShowWindow(hwnd, SW_RESTORE);
         BringToForeground(hwnd);
         BringToForeground(::GetLastActivePopup(hwnd));
-        break;
     }
     return false;
 }
@@ -62,7 +81,7 @@ BOOL CALLBACK HandOffEnumProc(HWND hwnd, LPARAM param) {
 
 bool SendFileToRunningInstance(const std::string& fileName, const char* propName) {
     HandOffContext context = {&fileName, propName, 0, false};
-    ::EnumWindows(&HandOffEnumProc, reinterpret_cast<LPARAM>(&context));
+    EnumTopLevelWindows(&HandOffEnumProc, reinterpret_cast<LPARAM>(&context));
     return context.delivered;
 }
 

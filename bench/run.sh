@@ -2,7 +2,7 @@
 # Prints every benchmark figure: start-up and hand-off time as ratios against
 # baselines of our own (measured side by side in one run under the same Wine),
 # private memory, and the program's size and imports.
-#   bench/run.sh [pairs]     default 11
+#   bench/run.sh [pairs]     default 21
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -19,4 +19,4 @@ exe=build/win32/Lumaplay.exe
 size=$(stat -c %s "$exe")
 echo "size: Lumaplay.exe $((size / 1024)) KB (target <= 200 KB)"
 echo "imports: $(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')"
-(cd build/win32 && wine bench.exe "${1:-11}" </dev/null 2>/dev/null | tr -d '\r')
+(cd build/win32 && wine bench.exe "${1:-21}" </dev/null 2>/dev/null | tr -d '\r')

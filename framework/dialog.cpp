@@ -25,7 +25,7 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value) {
         text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
         value = text;
     } else {
-        ::SetWindowTextA(control, value.c_str());
+        SetWindowTextIfChanged(control, value.c_str());
     }
 }
 

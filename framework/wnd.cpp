@@ -1,5 +1,8 @@
 #include "framework/wnd.h"
 
+#include <cstring>
+#include <string>
+
 namespace {
 const char kObjectProp[] = "Lumaplay.CWnd";
 }
@@ -7,6 +10,17 @@ const char kObjectProp[] = "Lumaplay.CWnd";
 void BringToForeground(HWND hwnd) {
     if (hwnd != nullptr && ::GetForegroundWindow() != hwnd)
         ::SetForegroundWindow(hwnd);
+}
+
+void SetWindowTextIfChanged(HWND hwnd, const char* text) {
+    const std::size_t length = std::strlen(text);
+    if (static_cast<std::size_t>(::GetWindowTextLengthA(hwnd)) == length) {
+        std::string current(length + 1, '\0');
+        const int copied = ::GetWindowTextA(hwnd, &current[0], static_cast<int>(length) + 1);
+        if (copied == static_cast<int>(length) && std::memcmp(current.data(), text, length) == 0)
+            return;
+    }
+    ::SetWindowTextA(hwnd, text);
 }
 
 CWnd::~CWnd() {

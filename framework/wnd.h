@@ -39,6 +39,10 @@ struct MessageMapEntry {
 // round trip to the window system for nothing.
 void BringToForeground(HWND hwnd);
 
+// Sets a window's text only when it differs: an unchanged caption or field is not
+// redrawn, and the caret and selection of an edit field stay where they are.
+void SetWindowTextIfChanged(HWND hwnd, const char* text);
+
 class CWnd {
   public:
     CWnd() = default;
@@ -61,7 +65,7 @@ class CWnd {
     LRESULT Default();
 
     std::string GetWindowText() const;
-    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const char* text) { SetWindowTextIfChanged(m_hWnd, text); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
     static CWnd* FromHandle(HWND hwnd);

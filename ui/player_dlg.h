@@ -8,6 +8,7 @@
 #include "framework/common_controls.h"
 #include "framework/dialog.h"
 #include "playback/probe.h"
+#include "playback/window_fit.h"
 #include "playback/web_browser.h"
 
 class CPlayerDlg : public CDialog {
@@ -45,6 +46,8 @@ class CPlayerDlg : public CDialog {
     // Probe: reads the head of m_strPchPath; reports and returns false on rejection.
     bool ProbeAnimationFile(AnimationKind& kind, CanvasSize& size);
     bool WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll);
+    // True when the window already stands at the fitted place and size, in front.
+    bool IsAlreadyPlaced(const FitResult& fit) const;
     void WriteInitialPage();
     void ShowError(const char* text);
 

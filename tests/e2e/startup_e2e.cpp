@@ -2,6 +2,8 @@
 // per file, and the hand-off that finds no window to take it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "harness.h"
 
 using namespace e2e;
@@ -90,6 +92,37 @@ TEST(Startup, SecondStartHandsItsFileToTheRunningWindow) {
     Process third = Start(folder, "");
     ASSERT_TRUE(third.WaitExit(kWaitMs));
     EXPECT_EQ(ControlText(window, 1001), file);
+    EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
+    EXPECT_TRUE(ClosePlayer(window, first));
+}
+
+TEST(Startup, SecondStartRestoresAMinimisedWindowAndPlaysInIt) {
+    ProgramFolder folder("minimised");
+    std::string file = Animation(folder, "e");
+    Process first = Start(folder, "\"" + file + "\"");
+    HWND window = WaitForPlayed(first, "Lumaplay [PaintBBS]");
+    ASSERT_NE(window, nullptr);
+    RECT played;
+    ::GetWindowRect(window, &played);
+    ::ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(window) != FALSE; }));
+
+    // Another file of the same canvas size: the window comes back where it was, at the
+    // same size, and plays it.
+    const std::string otherBytes = kGzipBytes + "second";
+    std::string other = folder.WriteFile("f[SX120SY90].pch", otherBytes);
+    Process second = Start(folder, "\"" + other + "\"");
+    ASSERT_TRUE(second.WaitExit(kWaitMs));
+    ASSERT_TRUE(Sync(window));
+    EXPECT_FALSE(::IsIconic(window));
+    RECT restored;
+    ::GetWindowRect(window, &restored);
+    EXPECT_TRUE(::EqualRect(&played, &restored));
+    EXPECT_EQ(ControlText(window, 1001), other);
+    std::vector<std::string> work = FilesIn(folder.Dir() + "Work");
+    EXPECT_TRUE(std::any_of(work.begin(), work.end(), [&](const std::string& name) {
+        return ReadFileBytes(folder.Dir() + "Work\\" + name) == otherBytes;
+    }));
     EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
     EXPECT_TRUE(ClosePlayer(window, first));
 }
