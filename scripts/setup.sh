@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ libgtest-dev make python3 clang libclang-rt-14-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth fonts-ipafont-gothic fonts-wine locales imagemagick xdotool)
+          wine wine32:i386 xvfb xauth fonts-ipafont-gothic fonts-wine locales imagemagick xdotool
+          e2fsprogs)
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

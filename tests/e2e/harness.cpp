@@ -3,6 +3,7 @@
 #include <winternl.h>
 
 #include <cstdio>
+#include <utility>
 
 namespace e2e {
 
@@ -32,6 +33,45 @@ void Touch(const std::string& path) {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ::CloseHandle(file);
+}
+
+// The host system's name of a path of this test, from the Wine loader.
+std::string HostPath(const std::string& path) {
+    using ToHost = char*(CDECL*)(const WCHAR*);
+    static const ToHost toHost = reinterpret_cast<ToHost>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    std::wstring wide(path.size() + 1, L'\0');
+    int length =
+        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    char* host = toHost != nullptr ? toHost(wide.c_str()) : nullptr;
+    if (host == nullptr)
+        return std::string();
+    std::string result = host;
+    ::HeapFree(::GetProcessHeap(), 0, host);
+    return result;
+}
+
+// Runs a program of the host system (Wine starts it as such) and waits for it.
+void RunOnHost(const std::string& commandLine) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info))
+        return;
+    ::WaitForSingleObject(info.hProcess, kWaitMs);
+    ::CloseHandle(info.hThread);
+    ::CloseHandle(info.hProcess);
+}
+
+void SetImmutable(const std::vector<std::string>& paths, bool on) {
+    std::string line = std::string("Z:\\usr\\bin\\chattr ") + (on ? "+i" : "-i");
+    for (const std::string& path : paths)
+        line += " \"" + HostPath(path) + "\"";
+    RunOnHost(line);
 }
 
 void PumpMessages() {
@@ -305,6 +345,14 @@ const std::string kGzipBytes("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03stands-for
 bool ClosePlayer(HWND window, const Process& process) {
     ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return process.WaitExit(kWaitMs);
+}
+
+ReadOnlyOnHost::ReadOnlyOnHost(std::vector<std::string> paths) : m_paths(std::move(paths)) {
+    SetImmutable(m_paths, true);
+}
+
+ReadOnlyOnHost::~ReadOnlyOnHost() {
+    SetImmutable(m_paths, false);
 }
 
 std::string ProcessCommandLine(DWORD pid) {

@@ -110,4 +110,18 @@ bool ClosePlayer(HWND window, const Process& process);
 // The command line a process was started with.
 std::string ProcessCommandLine(DWORD pid);
 
+// Makes files and folders unchangeable for every user of the host system, the
+// super-user included (where the file system can), for as long as it lives: a program
+// folder on read-only storage.
+class ReadOnlyOnHost {
+  public:
+    explicit ReadOnlyOnHost(std::vector<std::string> paths);
+    ~ReadOnlyOnHost();
+    ReadOnlyOnHost(const ReadOnlyOnHost&) = delete;
+    ReadOnlyOnHost& operator=(const ReadOnlyOnHost&) = delete;
+
+  private:
+    std::vector<std::string> m_paths;
+};
+
 } // namespace e2e

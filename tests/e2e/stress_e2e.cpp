@@ -175,4 +175,40 @@ TEST(Stress, GarbageSettingsAndAnUnwritableSettingsFile) {
     EXPECT_EQ(ReadFileBytes(folder.Ini()), ini);
 }
 
+TEST(Stress, ReadOnlyProgramFolder) {
+    ProgramFolder folder("readonlydir");
+    folder.SetIni("SV_POSX", "40");
+    folder.SetIni("SV_POSY", "30");
+    std::string file = folder.WriteFile("ro[SX120SY90].pch", kGzipBytes);
+    const std::string ini = ReadFileBytes(folder.Ini());
+    ReadOnlyOnHost readOnly({folder.Ini(), folder.Dir()});
+    const std::string probe = folder.Dir() + "probe.txt";
+    HANDLE created =
+        ::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (created != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(created);
+        ::DeleteFileA(probe.c_str());
+        GTEST_SKIP() << "this file system cannot make the folder read-only";
+    }
+
+    // No work area can be made: the play says so, and the window still opens where the
+    // settings put it.
+    Process program = Start(folder, "\"" + file + "\"");
+    EXPECT_EQ(AnswerBox(program, "ERROR"), "作業ファイルの作成に失敗しました。");
+    HWND window = WaitForIdlePlayer(program);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), "Lumaplay [PaintBBS]");
+    RECT rect;
+    ::GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 40);
+    EXPECT_EQ(rect.top, 30);
+    EXPECT_FALSE(FolderExists(folder.Dir() + "Work"));
+
+    // Closing cannot store the position; nothing breaks and nothing changes.
+    ::SetWindowPos(window, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_TRUE(ClosePlayer(window, program));
+    EXPECT_EQ(ReadFileBytes(folder.Ini()), ini);
+    EXPECT_EQ(ReadFileBytes(file), kGzipBytes);
+}
+
 } // namespace
