@@ -46,8 +46,9 @@ class CPlayerDlg : public CDialog {
     // Probe: reads the head of m_strPchPath; reports and returns false on rejection.
     bool ProbeAnimationFile(AnimationKind& kind, CanvasSize& size);
     bool WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll);
-    // True when the window already stands at the fitted place and size, in front.
-    bool IsAlreadyPlaced(const FitResult& fit) const;
+    // True when the window, whose rectangle is now, already stands at the fitted
+    // place and size, in front.
+    bool IsAlreadyPlaced(const RECT& now, const FitResult& fit) const;
     void WriteInitialPage();
     void ShowError(const char* text);
 

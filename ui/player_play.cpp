@@ -122,17 +122,15 @@ void CPlayerDlg::OnPlay() {
         ApplyStartupPlacement(
             {m_nLaunchIndex, singleInstance, m_bCenterOnFirstPlay != 0, step, workArea}, fit);
     }
-    if (!IsAlreadyPlaced(fit))
+    if (!IsAlreadyPlaced(window, fit))
         ::SetWindowPos(m_hWnd, HWND_TOP, fit.x, fit.y, fit.width, fit.height, 0);
     ApplyLayout();
     m_browser.Navigate(m_szPagePath);
 }
 
-bool CPlayerDlg::IsAlreadyPlaced(const FitResult& fit) const {
+bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
     // Plays of canvases of one size, one after another, leave the window in front where
     // it is: moving it onto its own place would only cost a round of window messages.
-    RECT now;
-    ::GetWindowRect(m_hWnd, &now);
     return now.left == fit.x && now.top == fit.y && now.right - now.left == fit.width &&
            now.bottom - now.top == fit.height && ::GetForegroundWindow() == m_hWnd &&
            !::IsIconic(m_hWnd);
