@@ -45,12 +45,16 @@ void* __cxa_begin_catch(void*) {
 void __cxa_end_catch() {
     std::abort();
 }
+// The 64-bit runtime unwinds through the system's tables: its prebuilt code brings
+// its own rethrow and resume entry points, which must not be defined twice.
+#if !defined(__SEH__)
 void __cxa_rethrow() {
     std::abort();
 }
 void _Unwind_Resume(void*) {
     std::abort();
 }
+#endif
 int __gxx_personality_v0(...) {
     std::abort();
 }

@@ -3,9 +3,12 @@
 # with sudo). Does nothing for packages already there.
 set -euo pipefail
 
+# Both Windows builds are compiled on every machine; 32-bit and 64-bit Wine are both
+# installed, and the scripts find out which of them this machine can run.
 packages=(cmake g++ libgtest-dev make python3 clang libclang-rt-14-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth fonts-ipafont-gothic fonts-wine locales imagemagick xdotool
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          wine wine32:i386 wine64 xvfb xauth fonts-ipafont-gothic fonts-wine locales imagemagick xdotool
           e2fsprogs)
 
 SUDO=""
@@ -20,13 +23,21 @@ if [ "${#missing[@]}" -gt 0 ]; then
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $SUDO dpkg --add-architecture i386
     fi
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    if ! $SUDO apt-get update -qq; then
+        echo "ERROR: apt-get update failed (see above)." >&2
+        echo "  What to do: check that Debian's package archive can be reached, then run again." >&2
+        exit 1
+    fi
+    if ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+        echo "ERROR: installing ${missing[*]} failed (see above)." >&2
+        echo "  What to do: run this script as root (or with sudo) on Debian 12." >&2
+        exit 1
+    fi
 fi
 
 # The Japanese locale makes Wine's ANSI code page 932.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
     $SUDO sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-    $SUDO locale-gen >/dev/null
+    $SUDO locale-gen >/dev/null || { echo "ERROR: generating the ja_JP.UTF-8 locale failed." >&2; exit 1; }
 fi

@@ -1,40 +1,82 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the native unit tests (also
 # under AddressSanitizer and UndefinedBehaviorSanitizer), a short run of every fuzz
-# target, then the Windows tests under Wine on a private Xvfb display.
+# target, then the Windows tests under Wine on a private Xvfb display, for each
+# Windows build this machine can run (both where both run).
 set -uo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-bash scripts/build.sh || exit 1
-
 source scripts/wine-env.sh
-trap stop_wine EXIT
-start_display || exit 1
-prepare_prefix
-start_wine_services
+bash scripts/setup.sh || die "installing the packages failed (see above)." \
+    "run 'bash scripts/setup.sh' as root and look at what apt-get says."
+detect_builds
+echo "Windows tests: $RUNNABLE_BUILDS ($WHY)"
+bash scripts/build.sh || die "the build failed (see above)." "fix the compiler errors above."
 
-status=0
 passed=0
 failed=0
-for preset in native native-asan win32; do
-    log="build/ctest-$preset.log"
-    ctest --preset "$preset" 2>&1 | tee "$log" || status=1
+skipped=0
+status=0
+# Adds one CTest run's counts: CTest counts a skipped test among those that passed,
+# so skipped ones are taken out of that figure and counted on their own.
+count_ctest() {
+    local log="$1" summary total bad skip
     summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -z "$summary" ]; then
+        echo "ERROR: $2 printed no test summary (see $log)." >&2
+        status=1
+        failed=$((failed + 1))
+        return
+    fi
     total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
     bad=$(sed -E 's/.*tests passed, ([0-9]+) tests failed.*/\1/' <<<"$summary")
-    if [ -z "$summary" ]; then status=1; continue; fi
-    passed=$((passed + total - bad))
+    skip=$(grep -cE '^[[:space:]]*[0-9]+ - .* \(Skipped\)$' "$log" || true)
+    passed=$((passed + total - bad - skip))
     failed=$((failed + bad))
+    skipped=$((skipped + skip))
+}
+
+for preset in native native-asan; do
+    ctest --preset "$preset" >"build/ctest-$preset.log" 2>&1 || status=1
+    sed -n '/tests passed, /,$p' "build/ctest-$preset.log"
+    count_ctest "build/ctest-$preset.log" "$preset"
 done
+
 # Each fuzz target counts as one test: it passes when it runs its time without a crash.
 fuzz_log=build/fuzz-run.log
 bash fuzz/run.sh "${LUMAPLAY_FUZZ_SECONDS:-5}" 2>&1 | tee "$fuzz_log" || status=1
-fuzz_ok=$(grep -c ': Done [0-9]* runs' "$fuzz_log" || true)
-fuzz_bad=$(grep -c ': FAILED' "$fuzz_log" || true)
-passed=$((passed + fuzz_ok))
-failed=$((failed + fuzz_bad))
+passed=$((passed + $(grep -c ': Done [0-9]* runs' "$fuzz_log" || true)))
+failed=$((failed + $(grep -c ': FAILED' "$fuzz_log" || true)))
+
+trap stop_wine EXIT
+start_display
+for build in $RUNNABLE_BUILDS; do
+    use_build "$build"
+    echo "== Windows tests, $build build, prefix $WINEPREFIX"
+    prepare_prefix
+    start_wine_services
+    # In a 64-bit prefix where 32-bit programs run too, the end-to-end tests also hand
+    # files between a 32-bit and a 64-bit instance.
+    if [ "$build" = win64 ] && [[ " $RUNNABLE_BUILDS " == *" win32 "* ]]; then
+        export LUMAPLAY_OTHER_BUILD=win32
+    else
+        unset LUMAPLAY_OTHER_BUILD
+    fi
+    log="build/ctest-$build.log"
+    ctest --preset "$build" -V >"$log" 2>&1 || status=1
+    # The tests that failed or were skipped (with the reason each skipped one gave),
+    # then the summary.
+    grep -E '^ *[0-9]+/[0-9]+ Test .*(Failed|Skipped|Not Run|Timeout)' "$log" || true
+    grep -A1 -E '^[0-9]+: .*: Skipped$' "$log" | sed -nE 's/^[0-9]+: (.+)$/  skipped because: \1/p' |
+        grep -v ': Skipped$' || true
+    sed -n '/tests passed, /,$p' "$log"
+    count_ctest "$log" "$build"
+    stop_wine_server
+done
+
+# How the tests weigh against the program (informative; it fails nothing).
+bash scripts/test-ratio.sh || true
 
 echo
-echo "All tests: ${passed} passed, ${failed} failed"
+echo "All tests: ${passed} passed, ${failed} failed, ${skipped} skipped"
 [ "$failed" -eq 0 ] || status=1
 exit $status

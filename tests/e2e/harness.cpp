@@ -52,14 +52,16 @@ std::string HostPath(const std::string& path) {
     return result;
 }
 
-// Runs a program of the host system (Wine starts it as such) and waits for it.
-void RunOnHost(const std::string& commandLine) {
+// Runs a program of the host system (Wine starts it as such) and waits for it. The
+// program is named apart from the command line: without an extension, the command
+// line alone would be searched for as an .exe file.
+void RunOnHost(const char* program, const std::string& commandLine) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!::CreateProcessA(program, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &info))
         return;
     ::WaitForSingleObject(info.hProcess, kWaitMs);
@@ -67,11 +69,17 @@ void RunOnHost(const std::string& commandLine) {
     ::CloseHandle(info.hProcess);
 }
 
+// Wine does not wait for a host program's end, so the change is waited for by its
+// effect on the last path, a folder.
 void SetImmutable(const std::vector<std::string>& paths, bool on) {
-    std::string line = std::string("Z:\\usr\\bin\\chattr ") + (on ? "+i" : "-i");
+    std::string line = std::string("chattr ") + (on ? "+i" : "-i");
     for (const std::string& path : paths)
         line += " \"" + HostPath(path) + "\"";
-    RunOnHost(line);
+    RunOnHost("Z:\\usr\\bin\\chattr", line);
+    const std::string& folder = paths.back();
+    for (DWORD start = ::GetTickCount();
+         CanCreateIn(folder) == on && ::GetTickCount() - start < 3000;)
+        ::Sleep(20);
 }
 
 void PumpMessages() {
@@ -84,11 +92,29 @@ void PumpMessages() {
 
 } // namespace
 
+// Whether a new file can be made in the folder (which ends in a backslash).
+bool CanCreateIn(const std::string& folder) {
+    const std::string probe = folder + "probe.tmp";
+    HANDLE created = ::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (created == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(created);
+    ::DeleteFileA(probe.c_str());
+    return true;
+}
+
 std::string BuildFolder() {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder = path;
     return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string OtherBuildExe() {
+    char build[64] = {};
+    if (::GetEnvironmentVariableA("LUMAPLAY_OTHER_BUILD", build, sizeof(build)) == 0)
+        return std::string();
+    return BuildFolder() + "..\\" + build + "\\Lumaplay.exe";
 }
 
 ProgramFolder::ProgramFolder(const std::string& name, bool withApplet) {
@@ -112,6 +138,10 @@ ProgramFolder::ProgramFolder(const std::string& name, bool withApplet) {
 
 ProgramFolder::~ProgramFolder() {
     RemoveTree(m_dir);
+}
+
+void ProgramFolder::UseExe(const std::string& exe) const {
+    ::CopyFileA(exe.c_str(), Exe().c_str(), FALSE);
 }
 
 void ProgramFolder::SetIni(const char* key, const char* value) const {
@@ -362,30 +392,25 @@ std::string ProcessCommandLine(DWORD pid) {
     std::string result;
     PROCESS_BASIC_INFORMATION basic = {};
     ULONG length = 0;
+    // The other process has this program's bitness, so the system's own layouts of
+    // its environment block and start parameters apply.
+    PEB peb = {};
+    RTL_USER_PROCESS_PARAMETERS parameters = {};
+    SIZE_T read = 0;
     if (::NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic),
-                                    &length) == 0) {
-        // 32-bit layouts: PEB.ProcessParameters at 0x10, its CommandLine at 0x40.
-        DWORD parameters = 0;
-        SIZE_T read = 0;
-        struct {
-            USHORT length;
-            USHORT maximum;
-            DWORD buffer;
-        } line = {};
-        if (::ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + 0x10,
-                                &parameters, sizeof(parameters), &read) &&
-            ::ReadProcessMemory(process, reinterpret_cast<void*>(parameters + 0x40), &line,
-                                sizeof(line), &read)) {
-            std::wstring wide(line.length / 2, L'\0');
-            if (::ReadProcessMemory(process, reinterpret_cast<void*>(line.buffer), &wide[0],
-                                    line.length, &read)) {
-                int size = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr,
-                                                 nullptr);
-                std::string narrow(static_cast<std::size_t>(size), '\0');
-                ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &narrow[0], size, nullptr,
-                                      nullptr);
-                result = narrow.c_str();
-            }
+                                    &length) == 0 &&
+        ::ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof(peb), &read) &&
+        ::ReadProcessMemory(process, peb.ProcessParameters, &parameters, sizeof(parameters),
+                            &read)) {
+        const UNICODE_STRING& line = parameters.CommandLine;
+        std::wstring wide(line.Length / 2, L'\0');
+        if (::ReadProcessMemory(process, line.Buffer, &wide[0], line.Length, &read)) {
+            int size =
+                ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+            std::string narrow(static_cast<std::size_t>(size), '\0');
+            ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &narrow[0], size, nullptr,
+                                  nullptr);
+            result = narrow.c_str();
         }
     }
     ::CloseHandle(process);

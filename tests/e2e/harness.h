@@ -15,6 +15,10 @@ constexpr DWORD kWaitMs = 15000;
 // Folder of the test program (and of the Lumaplay.exe under test).
 std::string BuildFolder();
 
+// The Lumaplay.exe of the other bitness, when the test run says that it runs here
+// too (LUMAPLAY_OTHER_BUILD names its build folder); empty otherwise.
+std::string OtherBuildExe();
+
 // A fresh folder holding a copy of Lumaplay.exe and, unless told otherwise, a
 // placeholder applet folder. Removed with everything in it at the end of the test.
 class ProgramFolder {
@@ -29,6 +33,8 @@ class ProgramFolder {
     std::string Ini() const { return m_dir + "Lumaplay.ini"; }
     void SetIni(const char* key, const char* value) const;
     std::string GetIni(const char* key) const; // "<missing>" when absent
+    // Puts another build's Lumaplay.exe in place of this build's.
+    void UseExe(const std::string& exe) const;
     // Writes a file beside the program and returns its full path.
     std::string WriteFile(const std::string& name, const std::string& bytes) const;
 
@@ -85,6 +91,8 @@ std::string ReadFileBytes(const std::string& path);
 // Names of the files in a folder (no "." and ".."); empty when the folder is missing.
 std::vector<std::string> FilesIn(const std::string& folder);
 bool FolderExists(const std::string& folder);
+// Whether a new file can be made in the folder (which ends in a backslash).
+bool CanCreateIn(const std::string& folder);
 
 // Returns once the window's thread has finished what it was doing (a play made
 // while starting, or one handed over) and is waiting for messages again.

@@ -96,6 +96,33 @@ TEST(Startup, SecondStartHandsItsFileToTheRunningWindow) {
     EXPECT_TRUE(ClosePlayer(window, first));
 }
 
+// The record is the same for both builds: a 32-bit window takes a 64-bit start's
+// file and the other way round, Shift_JIS name intact.
+TEST(Startup, HandOffCrossesBetween32And64BitInstances) {
+    const std::string other = OtherBuildExe();
+    if (other.empty())
+        GTEST_SKIP() << "the other Windows build does not run on this machine";
+    for (bool otherReceives : {true, false}) {
+        SCOPED_TRACE(otherReceives ? "other build receives" : "other build sends");
+        ProgramFolder receiving("cross-to"), sending("cross-from");
+        (otherReceives ? receiving : sending).UseExe(other);
+        Process first = Start(receiving, "");
+        HWND window = WaitForIdlePlayer(first);
+        ASSERT_NE(window, nullptr);
+        std::string file = Animation(sending, "\x95\x5C");
+        Process second = Start(sending, "\"" + file + "\"");
+        BOOL firstWow = FALSE, secondWow = FALSE;
+        ::IsWow64Process(first.Handle(), &firstWow);
+        ::IsWow64Process(second.Handle(), &secondWow);
+        EXPECT_NE(firstWow, secondWow) << "both instances have the same bitness";
+        ASSERT_TRUE(second.WaitExit(kWaitMs));
+        EXPECT_EQ(ControlText(window, 1001), file);
+        EXPECT_EQ(WindowText(window), "Lumaplay [PaintBBS]");
+        EXPECT_EQ(TopLevelWindows(0, IsPlayerWindow).size(), 1u);
+        EXPECT_TRUE(ClosePlayer(window, first));
+    }
+}
+
 TEST(Startup, SecondStartRestoresAMinimisedWindowAndPlaysInIt) {
     ProgramFolder folder("minimised");
     std::string file = Animation(folder, "e");

@@ -38,7 +38,9 @@ long GdiObjectCount() {
     ::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &basic,
                                 sizeof(basic), &length);
     const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
-    const WineGdiEntry* table = *reinterpret_cast<WineGdiEntry* const*>(peb + 0x94);
+    // The table pointer's place in the environment block differs between the builds.
+    const std::size_t tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    const WineGdiEntry* table = *reinterpret_cast<WineGdiEntry* const*>(peb + tableOffset);
     if (table == nullptr)
         return 0;
     long count = 0;
