@@ -24,6 +24,11 @@ die() {
     exit 1
 }
 
+# A command's complaint in one line, without the shell's "file: line N:" prefix.
+one_line() {
+    tr '\n' ' ' <<<"$1" | sed -E 's/^.*line [0-9]+: //; s/ *$//'
+}
+
 # Sets RUNNABLE_BUILDS to the Windows builds whose Wine runs on this machine, the
 # 32-bit one first, and WHY to one line that says what was found. Some kernels refuse
 # every 32-bit program, so 32-bit Wine is tried for real: its loader is itself a
@@ -33,19 +38,19 @@ detect_builds() {
     local why32 why64 out
     if [ ! -x "$WINE32_LOADER" ]; then
         why32="32-bit Wine is not installed"
-    elif out=$("$WINE32_LOADER" --version 2>&1); then
+    elif out=$(export LC_ALL=C; "$WINE32_LOADER" --version 2>&1); then
         RUNNABLE_BUILDS="win32"
         why32="32-bit Wine runs ($out)"
     else
-        why32="32-bit Wine cannot start here: $(tr '\n' ' ' <<<"$out" | sed 's/ *$//') (this kernel refuses 32-bit programs)"
+        why32="32-bit Wine cannot start here ($(one_line "$out")): this kernel refuses 32-bit programs"
     fi
     if [ ! -x "$WINE64_LOADER" ]; then
         why64="64-bit Wine is not installed"
-    elif out=$("$WINE64_LOADER" --version 2>&1); then
+    elif out=$(export LC_ALL=C; "$WINE64_LOADER" --version 2>&1); then
         RUNNABLE_BUILDS="${RUNNABLE_BUILDS:+$RUNNABLE_BUILDS }win64"
         why64="64-bit Wine runs"
     else
-        why64="64-bit Wine cannot start here: $(tr '\n' ' ' <<<"$out" | sed 's/ *$//')"
+        why64="64-bit Wine cannot start here ($(one_line "$out"))"
     fi
     WHY="$why32; $why64"
     if [ -n "${LUMAPLAY_BUILDS:-}" ]; then
@@ -78,10 +83,19 @@ wine() {
     "$WINELOADER" "$@"
 }
 
-# Starts Xvfb on $DISPLAY unless a server already answers there.
+# Starts Xvfb on $DISPLAY unless a live server already runs there. A server that
+# was killed leaves its lock file and socket behind; those are cleared first, or
+# every window would fail to open on a display nobody serves.
 start_display() {
-    if [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ]; then
-        return 0
+    local n="${DISPLAY#:}" lock="/tmp/.X${DISPLAY#:}-lock" pid
+    if [ -f "$lock" ]; then
+        pid=$(tr -d ' \n' <"$lock" 2>/dev/null || true)
+        if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+            return 0
+        fi
+        rm -f "$lock" "/tmp/.X11-unix/X$n" 2>/dev/null ||
+            die "display $DISPLAY has a stale lock $lock that cannot be removed." \
+                "remove it by hand, or choose another display number with LUMAPLAY_DISPLAY=N."
     fi
     command -v Xvfb >/dev/null || die "Xvfb is not installed." "run 'bash scripts/setup.sh' as root."
     Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
