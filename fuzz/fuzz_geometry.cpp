@@ -1,53 +1,18 @@
-// Window fit, start placement, start position and layout over any screen geometry
-// within a million pixels, and any canvas size a file name can carry.
-#include <cstdint>
+// Fit, placement and start positions for any geometry, canvas size, launch index or INI value.
 #include <cstring>
 
 #include "playback/window_fit.h"
-#include "ui/layout.h"
 #include "ui/window_rules.h"
 
-namespace {
-
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::int32_t Int() {
-        std::int32_t v = 0;
-        std::size_t n = size < sizeof(v) ? size : sizeof(v);
-        std::memcpy(&v, data, n);
-        data += n;
-        size -= n;
-        return v;
-    }
-    int Coord() { return Int() % 1000000; }
-    Rect Rectangle() {
-        Rect r;
-        r.left = Coord();
-        r.top = Coord();
-        r.right = r.left + (Int() & 0xFFFFF);
-        r.bottom = r.top + (Int() & 0xFFFFF);
-        return r;
-    }
-};
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Reader in{data, size};
-    Rect window = in.Rectangle();
-    Rect work = in.Rectangle();
-    FitInput fit{
-        window,  in.Coord() & 0xFFFFF, in.Coord() & 0xFFFFF, in.Coord() & 0xFF, work, in.Int(),
-        in.Int()};
-    FitResult result = FitWindowToCanvas(fit);
-    ApplyStartupPlacement({in.Int(), in.Int() % 3, (in.Int() & 1) != 0, in.Coord() & 0xFF, work},
-                          result);
-    FixedStartPosition(in.Int(), in.Int(), window, in.Coord(), in.Coord(), work);
-    RememberedStartPosition(in.Int(), in.Int(), window, in.Coord(), in.Coord());
-    HighlightColour(static_cast<std::uint32_t>(in.Int()));
-    LayoutEntry entry = {1000, in.Int() % 10, 0, 0, 0, 0, 0};
-    CaptureLayoutEntry(entry, window, in.Rectangle());
-    ApplyLayoutEntry(entry, in.Rectangle());
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    int v[23] = {};
+    std::memcpy(v, data, size < sizeof(v) ? size : sizeof(v));
+    auto c = [&](int i) { return v[i] % 1000000; }; // screen coordinates and sizes
+    const Rect window = {c(0), c(1), c(0) + c(2), c(1) + c(3)};
+    const Rect work = {c(4), c(5), c(4) + c(6), c(5) + c(7)};
+    FitResult fit = FitWindowToCanvas({window, c(8), c(9), v[10] & 0xFF, work, v[11], v[12]});
+    ApplyStartupPlacement({v[13], v[14] % 3, (v[15] & 1) != 0, v[16] & 0xFF, work}, fit);
+    FixedStartPosition(v[17], v[18], window, c(19), c(20), work);
+    RememberedStartPosition(v[21], v[22], window, c(19), c(20));
     return 0;
 }

@@ -1,138 +1,70 @@
-// An in-memory registry for the association tests, with either deletion behaviour:
-// NT (a key with subkeys stays) or 95/98/Me (it goes with them). Names compare
-// without regard to case, as in the registry.
+// An in-memory registry: on the NT family a key with subkeys cannot be deleted, on 95/98/Me
+// it goes with them. Keys and values share one sorted map: "HKCR\.pch" is a key and
+// "HKCR\.pch[name]" a value; all a key holds sorts from "<key>[" to "<key>]".
 #pragma once
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <string>
 
 #include "settings/registry.h"
 
-class MemoryRegistry : public Registry {
-  public:
-    explicit MemoryRegistry(bool ntFamily) : m_nt(ntFamily) {}
-
+struct MemoryRegistry : Registry {
+    explicit MemoryRegistry(bool ntFamily) : nt(ntFamily) {}
+    auto From(const std::string& path) const { return entries.lower_bound(path); }
     Key ClassesRoot() const override { return 1; }
     Key CurrentUser() const override { return 2; }
-    bool UsePerUserClasses() override { return m_nt; }
-
+    bool UsePerUserClasses() override { return nt; }
     bool OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) override {
-        auto base = m_open.find(parent);
-        if (base == m_open.end() || !Exists(base->second))
-            return false;
-        std::string full = base->second;
-        bool made = false;
-        std::size_t start = 0;
-        while (start <= path.size()) {
-            std::size_t end = path.find('\\', start);
-            if (end == std::string::npos)
-                end = path.size();
-            full += "\\" + Fold(path.substr(start, end - start));
-            if (!Exists(full)) {
-                m_keys[full];
-                made = true;
-            }
-            start = end + 1;
-        }
-        key = m_nextHandle++;
-        m_open[key] = full;
-        if (created)
-            *created = made;
+        const std::string full = open.at(parent) + "\\" + path;
+        if (created != nullptr)
+            *created = entries.count(full) == 0;
+        Add(open[key = next++] = full);
         return true;
     }
-    void CloseKey(Key key) override {
-        if (key > 2)
-            m_open.erase(key);
-    }
+    void CloseKey(Key key) override { open.erase(key > 2 ? key : 0); } // the roots stay open
     bool QueryStringValue(Key key, const std::string& name, std::string& text) override {
-        text.clear();
-        auto node = Node(key);
-        if (node == m_keys.end())
-            return false;
-        auto value = node->second.find(Fold(name));
-        if (value == node->second.end())
-            return false;
-        text = value->second;
-        return true;
+        const bool found = entries.count(open.at(key) + "[" + name + "]") != 0;
+        text = found ? entries[open[key] + "[" + name + "]"] : "";
+        return found;
     }
     bool SetStringValue(Key key, const std::string& name, const std::string& text) override {
-        auto node = Node(key);
-        if (node == m_keys.end() || m_failWrites)
-            return false;
-        node->second[Fold(name)] = text;
+        entries[open.at(key) + "[" + name + "]"] = text;
         return true;
     }
     bool DeleteValue(Key key, const std::string& name) override {
-        auto node = Node(key);
-        return node != m_keys.end() && node->second.erase(Fold(name)) > 0;
+        return entries.erase(open.at(key) + "[" + name + "]") != 0;
     }
     bool DeleteKey(Key parent, const std::string& path) override {
-        auto base = m_open.find(parent);
-        if (base == m_open.end())
+        const std::string key = open.at(parent) + "\\" + path;
+        if (entries.count(key) == 0 || (nt && From(key + "\\") != From(key + "]")))
             return false;
-        std::string full = base->second + "\\" + Fold(path);
-        if (!Exists(full))
-            return false;
-        std::string prefix = full + "\\";
-        bool hasSubkeys = false;
-        for (auto& entry : m_keys)
-            hasSubkeys |= entry.first.compare(0, prefix.size(), prefix) == 0;
-        if (hasSubkeys && m_nt)
-            return false;
-        for (auto it = m_keys.begin(); it != m_keys.end();) {
-            if (it->first == full || it->first.compare(0, prefix.size(), prefix) == 0)
-                it = m_keys.erase(it);
-            else
-                ++it;
-        }
-        return true;
+        entries.erase(From(key + "["), From(key + "]"));
+        return entries.erase(key) != 0;
     }
     void NotifyAssociationsChanged() override { ++notifications; }
 
-    // Test access: paths are relative to HKEY_CLASSES_ROOT ("HKCR") or
-    // HKEY_CURRENT_USER ("HKCU"), written with backslashes.
-    void PutKey(const std::string& path) {
-        std::string full = Root(path);
-        for (std::size_t i = full.find('\\'); i != std::string::npos; i = full.find('\\', i + 1))
-            m_keys[full.substr(0, i)];
-        m_keys[full];
+    // Adds "key[name]=value", or just "key", and every key above it.
+    void Add(const std::string& item) {
+        for (std::size_t at = 0; at < item.find('['); at = item.find('\\', at + 1))
+            entries[item.substr(0, std::min(item.find('\\', at + 1), item.find('[')))];
+        if (item.find("]=") != std::string::npos)
+            entries[item.substr(0, item.find("]=") + 1)] = item.substr(item.find("]=") + 2);
     }
-    void Put(const std::string& path, const std::string& name, const std::string& value) {
-        PutKey(path);
-        m_keys[Root(path)][Fold(name)] = value;
+    // Below root: each value as "key[name]=value" and each key that holds nothing as
+    // "key", joined by " | ".
+    std::string Dump(const std::string& root) const {
+        std::string out;
+        for (auto e = From(root + "\\"); e != From(root + "]"); ++e)
+            if (e->first.back() == ']' || From(e->first + "[") == From(e->first + "]"))
+                out += " | " + e->first.substr(root.size() + 1) +
+                       (e->first.back() == ']' ? "=" + e->second : "");
+        return out.substr(std::min<std::size_t>(3, out.size()));
     }
-    bool Has(const std::string& path) const { return Exists(Root(path)); }
-    std::string Get(const std::string& path, const std::string& name) const {
-        auto node = m_keys.find(Root(path));
-        if (node == m_keys.end())
-            return "<no key>";
-        auto value = node->second.find(Fold(name));
-        return value == node->second.end() ? "<no value>" : value->second;
-    }
-    std::size_t KeyCount() const { return m_keys.size(); }
-    std::size_t OpenKeys() const { return m_open.size() - 2; }
+
+    bool nt;
     int notifications = 0;
-    bool m_failWrites = false;
-
-  private:
-    using Values = std::map<std::string, std::string>;
-
-    static std::string Fold(std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return s;
-    }
-    static std::string Root(const std::string& path) { return Fold(path); }
-    bool Exists(const std::string& full) const { return m_keys.count(full) > 0; }
-    std::map<std::string, Values>::iterator Node(Key key) {
-        auto open = m_open.find(key);
-        return open == m_open.end() ? m_keys.end() : m_keys.find(open->second);
-    }
-
-    bool m_nt;
-    std::map<std::string, Values> m_keys = {{"hkcr", {}}, {"hkcu", {}}};
-    std::map<Key, std::string> m_open = {{1, "hkcr"}, {2, "hkcu"}};
-    Key m_nextHandle = 100;
+    std::map<std::string, std::string> entries = {{"HKCR", ""}, {"HKCU", ""}};
+    std::map<Key, std::string> open = {{1, "HKCR"}, {2, "HKCU"}};
+    Key next = 3;
 };

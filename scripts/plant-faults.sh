@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Plants the faults of faults/ one at a time (or only those named), rebuilds, and runs
+# the tests cheapest first until one fails: the native unit tests, then the Windows
+# tests of the first Windows build this machine runs. The suite must catch every
+# fault on the list, before and after any change to the tests.
+#   bash scripts/plant-faults.sh [NN-name ...]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-env.sh
+PROGRAM_DIRS=(app playback ui settings controls framework res)
+
+patches=()
+for name in "$@"; do
+    name=$(basename "$name" .patch)
+    [ -f "faults/$name.patch" ] || die "there is no fault faults/$name.patch." "name a file of faults/, with or without .patch."
+    patches+=("faults/$name.patch")
+done
+[ $# -gt 0 ] || patches=(faults/*.patch)
+git diff --quiet HEAD -- "${PROGRAM_DIRS[@]}" ||
+    die "the program's sources have changes of their own." "commit or stash them: each fault goes into a clean tree."
+
+detect_builds
+set -- $RUNNABLE_BUILDS
+use_build "$1"
+unset LUMAPLAY_OTHER_BUILD
+echo "Planting ${#patches[@]} faults; Windows tests of the $BUILD build ($WHY)"
+
+planted=""
+# A fault never stays in the tree: taken out at the end, on error and on Ctrl-C.
+cleanup() {
+    if [ -n "$planted" ] && ! git apply -R "$planted"; then
+        echo "ERROR: could not take $planted out again; restore the sources with:" \
+            "git checkout -- ${PROGRAM_DIRS[*]}" >&2
+    fi
+    planted=""
+    stop_wine
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+logs=build/plant-faults
+mkdir -p "$logs"
+# The unplanted tree first, so that a failing build below is the fault's own.
+{ cmake --preset native && cmake --preset "$BUILD" && cmake --build --preset native -j2 &&
+    cmake --build --preset "$BUILD" -j2; } >"$logs/unplanted.build.log" 2>&1 ||
+    die "the sources do not build without any fault (see $logs/unplanted.build.log)." "fix the build first."
+start_display
+prepare_prefix
+
+# Name of the first test in a CTest log's list of failed tests (skipped ones are not in it).
+first_failure() {
+    local name
+    name=$(sed -n '/^The following tests FAILED:/{n;p;q}' "$1" |
+        sed -E 's/^[[:space:]]*[0-9]+ - (.*) \([^)]*\)$/\1/')
+    echo "${name:-CTest itself (see $1)}"
+}
+
+caught=0 missed=0 broken=0
+for patch in "${patches[@]}"; do
+    name=$(basename "$patch" .patch)
+    git apply "$patch" || die "$patch does not apply to this tree." "remake it against the current sources."
+    planted="$patch"
+    if ! { cmake --build --preset native -j2 && cmake --build --preset "$BUILD" -j2; } \
+        >"$logs/$name.build.log" 2>&1; then
+        echo "$name: does not build (see $logs/$name.build.log)"
+        broken=$((broken + 1))
+    elif ! ctest --preset native --stop-on-failure >"$logs/$name.native.log" 2>&1; then
+        echo "$name: caught by $(first_failure "$logs/$name.native.log")"
+        caught=$((caught + 1))
+    else
+        # A fresh Wine server per fault: nothing a failed run left running meets the next.
+        start_wine_services
+        if ! ctest --preset "$BUILD" --stop-on-failure >"$logs/$name.$BUILD.log" 2>&1; then
+            echo "$name: caught by $(first_failure "$logs/$name.$BUILD.log")"
+            caught=$((caught + 1))
+        else
+            echo "$name: MISSED"
+            missed=$((missed + 1))
+        fi
+        stop_wine_server
+    fi
+    planted=""
+    git apply -R "$patch" && git diff --quiet HEAD -- "${PROGRAM_DIRS[@]}" ||
+        die "the tree is not clean after taking $patch out." "restore it: git checkout -- ${PROGRAM_DIRS[*]}"
+done
+
+echo "Planted faults: $caught caught, $missed missed, $broken do not build"
+[ "$missed" -eq 0 ] && [ "$broken" -eq 0 ]

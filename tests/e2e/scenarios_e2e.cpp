@@ -1,0 +1,493 @@
+// The real program, one scenario a row: the folder, settings and files it starts
+// with, then what is done and what must be seen. After every row each player window
+// left open closes as the user closes it, its process ends, the work folder is gone,
+// and every file the row wrote is byte for byte as it was.
+#include <set>
+
+#include "harness.h"
+
+using namespace e2e;
+
+namespace {
+
+const std::string kPaintBBS = "Lumaplay [PaintBBS]", kShi = "Lumaplay [ShiPainter]";
+const std::string kShiHeader = "SHIPAINTER\r\nimage_width=320\r\nimage_height=240\r\n";
+const char kMissing[] = "指定されたPCHファイルは存在しません。";
+const char kNotPch[] = "指定されたファイルはPCHデータではありません。";
+const char kWorkFailed[] = "作業ファイルの作成に失敗しました。";
+const char kNotInteger[] = "整数を入力してください。";
+const char kRange[] = "100 から 10000 までの整数を入力してください。";
+const char kCanvas[] = "キャンバスサイズ設定";
+
+using Files = std::vector<std::pair<std::string, std::string>>;
+using Keys = std::vector<std::pair<const char*, std::string>>;
+// In start, path and page, "%" stands for the program folder and "$" for it as the
+// page's codebase.
+struct Row {
+    const char* id;
+    Files files = {};            // written first; folders end in a backslash
+    Keys ini = {};               // settings written first
+    const char* start = nullptr; // the first start's command line
+    const char* box = nullptr;   // the message box it shows first
+    std::string title = {};      // then the player's title, once idle
+    const char* path = nullptr;  // and its path box
+    std::vector<std::string> page = {};         // parts of the page
+    std::function<void(Case&, HWND)> then = {}; // what is done next and checked
+    Keys after = {};             // settings once every window is closed
+    bool applet = true;
+    const char* folder = nullptr; // the program folder's name, when not the id
+};
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.id;
+}
+
+// "name<i>[SX..SY..].pch" for i below n, each with its own bytes.
+Files Numbered(const std::string& name, int n, const std::string& tag) {
+    Files files;
+    for (int i = 0; i < n; ++i)
+        files.push_back({name + std::to_string(i) + tag + ".pch", kGzip + std::to_string(i)});
+    return files;
+}
+
+::testing::AssertionResult Has(const std::string& text, const std::vector<std::string>& parts) {
+    for (const std::string& part : parts)
+        if (text.find(part) == std::string::npos)
+            return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
+    return ::testing::AssertionSuccess();
+}
+std::string Size(const char* which, int value) {
+    return std::string("<PARAM name='image_") + which + "' value='" + std::to_string(value) + "'>";
+}
+// The program folder as the page's codebase: forward slashes, markup escaped.
+std::string Codebase(const std::string& dir) {
+    std::string out;
+    for (char c : dir)
+        out += c == '\\' ? "/" : c == '\'' ? "&#39;" : c == '&' ? "&amp;" : std::string(1, c);
+    return out;
+}
+std::string Expand(const std::string& text, const Case& r) {
+    std::string out;
+    for (char c : text)
+        out += c == '%' ? r.dir : c == '$' ? Codebase(r.dir) : std::string(1, c);
+    return out;
+}
+const auto Width = [](RECT r) { return r.right - r.left; };
+const auto Height = [](RECT r) { return r.bottom - r.top; };
+std::string At(HWND w) {
+    return std::to_string(RectOf(w).left) + "," + std::to_string(RectOf(w).top);
+}
+const auto Same = [](RECT a, RECT b) { return ::EqualRect(&a, &b) != FALSE; };
+bool Checked(HWND dialog, int id) {
+    return ::SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+const auto Click = [](HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); };
+const auto On = [](HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != 0; };
+bool Gone(HWND window) {
+    return WaitUntil([&] { return !::IsWindow(window); });
+}
+const auto Command = [](HWND window, int id) { ::PostMessageA(window, WM_COMMAND, id, 0); };
+// One character per control: 1 where test holds for it.
+std::string Flags(HWND dialog, std::initializer_list<int> ids, bool (*test)(HWND, int)) {
+    std::string flags;
+    for (int id : ids)
+        flags += test(dialog, id) ? '1' : '0';
+    return flags;
+}
+HWND OpenSettings(Case& r) {
+    Command(r.Player(), 1004);
+    return r.Dialog("設定");
+}
+
+// A window of this test titled like the player: it must never receive a file.
+int g_impostorGot = 0;
+LRESULT CALLBACK ImpostorProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    g_impostorGot += m == WM_COPYDATA;
+    return ::DefWindowProcA(h, m, w, l);
+}
+
+const Row kRows[] = {
+    {.id = "applet_missing",
+     .start = "\"C:\\x\\a.pch\"",
+     .box = "DOVEdivozが正しくインストールされていません。",
+     .applet = false},
+    {.id = "applet_jar_may_be_a_folder",
+     .files = {{"DOVEdivoz\\", ""}, {"DOVEdivoz\\DOVEdivoz.jar\\", ""}, {"DOVEdivoz\\res\\", ""},
+               {"DOVEdivoz\\res\\res.zip", ""}, {"DOVEdivoz\\res\\tt.zip", ""}},
+     .start = "", .title = "Lumaplay", .applet = false},
+    {.id = "no_file_remembered_position_dialogs",
+     .files = {{"data\\", ""}, {"data\\pick[SX150SY150].pch", kGzip}},
+     .ini = {{"SV_POSX", "100"}, {"SV_POSY", "120"}},
+     .start = "", .title = "Lumaplay", .path = "",
+     .page = {"<BODY bgcolor=\"#ffffa0\"", "PCHファイルを指定してください\r\n"},
+     .then = [](Case& r, HWND w) {
+         EXPECT_EQ(At(w), "100,120");
+         Command(w, IDOK); // Enter and Escape do not close it
+         Command(w, IDCANCEL);
+         Command(w, 1003); // the play command, the path box empty
+         EXPECT_EQ(r.Box("ERROR"), "PCHファイルを指定してください。");
+         EXPECT_EQ(Text(w), "Lumaplay");
+         ::PostMessageA(w, WM_SYSCOMMAND, 129, 0);
+         HWND about = r.Dialog("ﾀﾞｲｱﾛｸﾞ");
+         EXPECT_TRUE(Has(BoxText(about), {"Lumaplay Ver1.06", "（対応 ： PaintBBS / ShiPainter / ShiPainterPro）"}));
+         Command(about, IDOK);
+         EXPECT_TRUE(Gone(about));
+         for (int answer : {IDOK, IDCANCEL}) { // the open dialog; cancelled, it changes nothing
+             Command(w, 1002);
+             HWND d = r.Dialog("PCHファイルを開く");
+             ::SetDlgItemTextA(d, 0x47C, r.F("data\\pick[SX150SY150].pch").c_str());
+             Command(d, answer);
+             ASSERT_TRUE(Gone(d) && WaitUntil([&] { return Text(w) == kPaintBBS; }) && Sync(w));
+             EXPECT_EQ(Item(w, 1001), r.F("data\\pick[SX150SY150].pch"));
+             EXPECT_EQ(r.Ini("LASTDIR"), r.F("data\\"));
+         }
+         ::SetWindowPos(w, nullptr, 150, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+     },
+     .after = {{"SV_POSX", "150"}, {"SV_POSY", "60"}}},
+    {.id = "paintbbs_tag_from_command_line", // 表 ends in the byte of a backslash
+     .files = {{"My Files\\", ""}, {"My Files\\\x95\x5C[SX400SY300].pch", kGzip}},
+     .ini = {{"SV_POSX", "-32000"}, {"SV_POSY", "-32000"}}, // unusable: centred on the play
+     .start = "\"%My Files\\\x95\x5C[SX400SY300].pch\"", .title = kPaintBBS,
+     .path = "%My Files\\\x95\x5C[SX400SY300].pch",
+     .page = {"code='pch.DOVEdivoz.class' codebase='$' archive=", Size("width", 400) + "\r\n",
+              Size("height", 300), "scroll=\"no\""},
+     .then = [](Case& r, HWND w) {
+         EXPECT_EQ(r.Work().size(), 2u);
+         EXPECT_EQ(r.Copy(), kGzip);
+         const std::string copy = r.WorkFile(false).substr(r.dir.size() + 5);
+         EXPECT_TRUE(Has(r.Page(), {"<PARAM name='pch_file' value='Work/" + copy + "'>"}));
+         const RECT rect = RectOf(w), work = WorkArea();
+         EXPECT_EQ(At(w), std::to_string((work.right - work.left - Width(rect)) / 2) + "," +
+                              std::to_string((work.bottom - work.top - Height(rect)) / 2));
+     },
+     .after = {{"PB_SZX", "<missing>"}}, // nothing asked, nothing stored
+     .folder = "O'Neil & Co"},           // markup in the program folder's name
+    {.id = "second_start_hands_over",
+     .files = {{"a.spch", kShiHeader + "xx"}, {"b[sx640sy480].PCH", kGzip},
+               {"c[SX640SY480].pch", kGzip + "c"}},
+     .start = "\"%a.spch\"", .title = kShi,
+     .page = {"code='pch2.DOVEdivoz.class'", Size("width", 320), Size("height", 240)},
+     .then = [](Case& r, HWND w) {
+         const std::string copy = r.WorkFile(false);
+         r.Hand(r.Q("b[sx640sy480].PCH")); // the sender waits until it is played
+         EXPECT_EQ(Text(w), kPaintBBS);
+         EXPECT_EQ(Item(w, 1001), r.F("b[sx640sy480].PCH"));
+         EXPECT_EQ(r.WorkFile(false), copy);
+         EXPECT_EQ(r.Copy(), kGzip);
+         EXPECT_TRUE(Has(r.Page(), {Size("width", 640)}));
+         const RECT played = RectOf(w);
+         ::ShowWindow(w, SW_MINIMIZE); // a minimised window is restored where it was
+         ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(w) != FALSE; }));
+         r.Hand(r.Q("c[SX640SY480].pch"));
+         Sync(w);
+         EXPECT_FALSE(::IsIconic(w));
+         EXPECT_TRUE(Same(RectOf(w), played));
+         EXPECT_EQ(r.Copy(), kGzip + "c");
+         r.Hand(""); // without a file it only brings the window forward
+         EXPECT_EQ(Item(w, 1001), r.F("c[SX640SY480].pch"));
+         EXPECT_EQ(Windows(0, IsPlayer).size(), 1u);
+     }},
+    {.id = "hand_over_between_builds",
+     .files = {{"\x95\x5C[SX120SY90].pch", kGzip}},
+     .then = [](Case& r, HWND) {
+         if (OtherBuildExe().empty())
+             GTEST_SKIP() << "the other Windows build does not run on this machine";
+         Case other("other-build");
+         other.UseExe(OtherBuildExe());
+         other.Write("\x95\x5C[SX120SY90].pch", kGzip);
+         for (Case* to : {&other, &r}) { // to the other bitness, then back
+             Case& from = to == &r ? other : r;
+             HANDLE receiver = to->Start("").handle;
+             HWND w = to->Player();
+             HANDLE sender = from.Start(from.Q("\x95\x5C[SX120SY90].pch")).handle;
+             BOOL wow[2] = {};
+             EXPECT_TRUE(::IsWow64Process(receiver, &wow[0]) && ::IsWow64Process(sender, &wow[1]));
+             EXPECT_NE(wow[0], wow[1]) << "both of the same bitness";
+             EXPECT_TRUE(Ends(sender));
+             EXPECT_EQ(Item(w, 1001), from.F("\x95\x5C[SX120SY90].pch"));
+             EXPECT_TRUE(to->Close(w));
+             to->EndAll();
+             from.EndAll();
+         }
+     }},
+    {.id = "hand_off_only_to_a_player_window",
+     .files = {{"c[SX120SY90].pch", kGzip}, {"d[SX120SY90].pch", kGzip}},
+     .start = "", .title = "Lumaplay",
+     .then = [](Case& r, HWND w) {
+         WNDCLASSA wc = {0, &ImpostorProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "Impostor"};
+         ::RegisterClassA(&wc);
+         HWND impostor = ::CreateWindowA("Impostor", "Lumaplay impostor", WS_OVERLAPPEDWINDOW,
+                                         0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+         ::ShowWindow(impostor, SW_SHOWNOACTIVATE); // the newest: met first
+         Proc sender = r.Start(r.Q("c[SX120SY90].pch"));
+         EXPECT_TRUE(WaitUntil([&] { return Ends(sender.handle, 0); }));
+         ::DestroyWindow(impostor);
+         EXPECT_EQ(g_impostorGot, 0);
+         EXPECT_EQ(Item(w, 1001), r.F("c[SX120SY90].pch"));
+         // With an instance running but no window to take it, a start opens its own.
+         ASSERT_TRUE(r.Close(w));
+         HANDLE mutex = ::CreateMutexA(nullptr, TRUE, "Lumaplay-Quenby-Application");
+         const DWORD pid = r.Start(r.Q("d[SX120SY90].pch")).pid;
+         EXPECT_EQ(Item(WaitWindow(pid, IsPlayer), 1001), r.F("d[SX120SY90].pch"));
+         ::CloseHandle(mutex);
+     }},
+    {.id = "several_windows_cascade",
+     .files = Numbered("w", 10, "[SX100SY80]"),
+     .ini = {{"CK_SET3", "0"}},
+     .then = [](Case& r, HWND) {
+         std::string names;
+         for (int i = 0; i < 10; ++i)
+             names += r.Q("w" + std::to_string(i) + "[SX100SY80].pch") + " ";
+         EXPECT_TRUE(Ends(r.Start(names).handle));
+         auto played = [](HWND h) { return IsPlayer(h) && Text(h) == kPaintBBS; };
+         std::vector<HWND> ws;
+         ASSERT_TRUE(WaitUntil([&] { return (ws = Windows(0, played)).size() == 10; }, 60000));
+         // Each file in a process of its own, the n-th one n steps down the cascade.
+         const int step = ::GetSystemMetrics(SM_CXDLGFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
+         std::set<std::string> seen;
+         for (HWND w : ws) {
+             const std::string path = (Sync(w), Item(w, 1001)) + "  ";
+             const std::string k = std::to_string((path[r.dir.size() + 1] - '0') * step);
+             EXPECT_TRUE(seen.insert(path).second && At(w) == k + "," + k) << path << At(w);
+         }
+         EXPECT_EQ(r.Work().size(), 20u);
+     }},
+    {.id = "rejected_files_keep_the_state",
+     .files = {{"g[SX200SY100].pch", kGzip}, {"notes.pch", "image_width=1\r\nno height\r\n"},
+               {"empty.pch", ""}, {"ff.pch", std::string(300, '\xFF')},
+               {"locked[SX100SY100].pch", kGzip}},
+     .start = "\"%g[SX200SY100].pch\"", .title = kPaintBBS,
+     .then = [](Case& r, HWND w) {
+         const RECT before = RectOf(w);
+         const std::string page = r.Page();
+         HANDLE lock = ::CreateFileA(r.F("locked[SX100SY100].pch").c_str(), GENERIC_READ, 0,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+         HANDLE pageLock = INVALID_HANDLE_VALUE;
+         const std::pair<const char*, const char*> cases[] = {
+             {"missing.pch", kMissing}, {"Work", kMissing}, {"locked[SX100SY100].pch", kMissing},
+             {"notes.pch", kNotPch},    {"empty.pch", kNotPch}, {"ff.pch", kNotPch},
+             {"g[SX200SY100].pch", kWorkFailed}}; // the page file locked
+         for (const auto& [name, message] : cases) {
+             if (message == kWorkFailed)
+                 pageLock = ::CreateFileA(r.WorkFile(true).c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+             Proc sender = r.Start(r.Q(name));
+             EXPECT_EQ(r.Box("ERROR"), message) << name;
+             EXPECT_TRUE(Ends(sender.handle));
+             EXPECT_EQ(Text(w), kPaintBBS) << name;
+             EXPECT_EQ(r.Page(), page) << name;
+             EXPECT_TRUE(Same(RectOf(w), before)) << name;
+         }
+         ::CloseHandle(lock);
+         ::CloseHandle(pageLock);
+     }},
+    {.id = "canvas_size_asked_and_stored",
+     .files = {{"plain.pch", kGzip}},
+     .ini = {{"PB_SZX", "350"}},
+     .start = "\"%plain.pch\"",
+     .then = [](Case& r, HWND) {
+         HWND d = r.Dialog(kCanvas);
+         ASSERT_NE(d, nullptr);
+         EXPECT_EQ(Item(d, 1012) + "x" + Item(d, 1013), "350x300");
+         ::SetDlgItemTextA(d, 1012, "999");
+         Command(d, IDCANCEL); // played at the stored size, nothing written
+         EXPECT_TRUE(WaitUntil([&] { return Has(r.Page(), {Size("width", 350)}); }));
+         EXPECT_EQ(r.Ini("PB_SZX") + r.Ini("PB_SZY"), "350<missing>");
+         ASSERT_TRUE(Gone(d));
+         Proc sender = r.Start(r.Q("plain.pch"));
+         ASSERT_NE(d = r.Dialog(kCanvas), nullptr);
+         ::SetDlgItemTextA(d, 1012, "");
+         Command(d, IDOK);
+         EXPECT_EQ(r.Box("Lumaplay"), kNotInteger); // the framework's check and title
+         ::SetDlgItemTextA(d, 1012, "512");
+         ::SetDlgItemTextA(d, 1013, "20000");
+         Command(d, IDOK);
+         EXPECT_TRUE(Ends(sender.handle));
+         EXPECT_TRUE(Has(r.Page(), {Size("width", 512), Size("height", 20000), "scroll=\"yes\""}));
+     },
+     .after = {{"PB_SZX", "512"}, {"PB_SZY", "20000"}}},
+    {.id = "fixed_position_beyond_the_screen",
+     .ini = {{"CK_SET2", "1"}, {"ST_POSX", "5000"}, {"ST_POSY", "40"}, {"SV_POSX", "10"}},
+     .start = "", .title = "Lumaplay",
+     .then = [](Case& r, HWND w) {
+         const RECT rect = RectOf(w);
+         EXPECT_EQ(rect.right, WorkArea().right);
+         EXPECT_EQ(rect.top, 40);
+         ASSERT_TRUE(r.Close(w));
+         EXPECT_EQ(r.Ini("SV_POSX"), std::to_string(rect.left)); // remembered in both modes
+     }},
+    {.id = "controls_follow_the_size_and_play_fits",
+     .files = {{"p[SX100SY100].pch", kGzip}},
+     .start = "\"%p[SX100SY100].pch\"", .title = kPaintBBS,
+     .then = [](Case&, HWND w) {
+         auto shape = [&] { // browser size, path box width, the settings button's place
+             RECT b = RectOf(::GetDlgItem(w, 1000)), s = RectOf(::GetDlgItem(w, 1004));
+             return std::vector<long>{Width(b), Height(b), Width(RectOf(::GetDlgItem(w, 1001))), s.left, s.top};
+         };
+         const RECT w0 = RectOf(w);
+         const std::vector<long> before = shape(), moved = {200, 50, 200, 100, 0};
+         ::SetWindowPos(w, nullptr, w0.left - 100, w0.top, Width(w0) + 200, Height(w0) + 50, 0);
+         ASSERT_TRUE(Sync(w));
+         for (std::size_t i = 0; i < moved.size(); ++i)
+             EXPECT_EQ(shape()[i] - before[i], moved[i]) << i; // both edges dragged out
+         // The play command fits the window to the canvas, a scroll bar's width to spare.
+         RECT client;
+         ::GetClientRect(::GetDlgItem(w, 1000), &client);
+         const RECT w1 = RectOf(w);
+         ::SendMessageA(w, WM_COMMAND, 1003, 0);
+         EXPECT_EQ(Width(RectOf(w)), Width(w1) - client.right + ::GetSystemMetrics(SM_CXVSCROLL) + 100);
+         EXPECT_EQ(Height(RectOf(w)), Height(w1) - client.bottom + 100 + 40);
+     }},
+    {.id = "settings_dialog",
+     .ini = {{"PB_SZX", "640"}, {"PB_SZY", "480"}, {"ST_POSX", "-11"}, {"ST_POSY", "22"},
+             {"CK_SET1", "0"}, {"CK_SET2", "1"}, {"CK_SET4", "5"}},
+     .start = "", .title = "Lumaplay",
+     .then = [](Case& r, HWND) {
+         HWND d = OpenSettings(r);
+         ASSERT_NE(d, nullptr);
+         EXPECT_EQ(Item(d, 1005) + Item(d, 1006) + Item(d, 1009) + Item(d, 1010), "640480-1122");
+         EXPECT_EQ(Flags(d, {1007, 1008, 1016, 1014}, Checked), "0110"); // CK_SET4=5 is not 1
+         EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "1111");
+         Click(d, 1016); // several windows: no start position at all
+         EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "0000");
+         Click(d, 1016);
+         Click(d, 1008);
+         EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "1000");
+         const std::string before = ReadBytes(r.Ini());
+         Command(d, IDCANCEL);
+         ASSERT_TRUE(Gone(d));
+         EXPECT_EQ(ReadBytes(r.Ini()), before);
+         ASSERT_NE(d = OpenSettings(r), nullptr);
+         const char* wrong[][3] = {{"99", "300", "サイズＸは100以上を指定してください。"},
+                                   {"300", "", nullptr}, // empty: the framework's message alone
+                                   {"300", "10001", "サイズＹは10000以下を指定してください。"}};
+         for (const auto& [x, y, worning] : wrong) {
+             ::SetDlgItemTextA(d, 1005, x);
+             ::SetDlgItemTextA(d, 1006, y);
+             Command(d, IDOK);
+             EXPECT_EQ(r.Box("Lumaplay"), *y ? kRange : kNotInteger) << x << "x" << y;
+             EXPECT_EQ(worning ? r.Box("WORNING") : "", worning ? worning : "");
+             EXPECT_TRUE(Sync(d) && Windows(0, [](HWND h) { return IsBox(h, "Lumaplay"); }).empty());
+             EXPECT_EQ(ReadBytes(r.Ini()), before); // the dialog stays, nothing written
+         }
+         ::SetDlgItemTextA(d, 1005, "100");
+         ::SetDlgItemTextA(d, 1006, "10000");
+         Click(d, 1007);
+         Click(d, 1008);
+         Command(d, IDOK);
+         ASSERT_TRUE(Gone(d));
+         EXPECT_EQ(Reg(".pch", nullptr), "<no key>"); // associations untouched
+     },
+     .after = {{"PB_SZX", "100"}, {"PB_SZY", "10000"}, {"ST_POSX", "-11"}, {"ST_POSY", "22"},
+               {"CK_SET1", "1"}, {"CK_SET2", "0"}, {"CK_SET3", "1"}, {"CK_SET4", "0"},
+               {"CK_SET5", "0"}}},
+    {.id = "settings_association_and_back",
+     .then = [](Case& r, HWND) {
+         SetReg(".pch", nullptr, "Other.Viewer");
+         SetReg(".pch\\OpenWithProgids", "Other.Viewer", ""); // a key with subkeys
+         SetReg("Other.Viewer\\shell\\open\\command", nullptr, "other.exe \"%1\"");
+         r.Start("");
+         const std::string exe = r.F("Lumaplay.exe");
+         const std::vector<std::pair<std::string, std::string>> made = { // key|value, what it holds
+             {".pch|", "Quenby_Lumaplay"}, {".pch|Quenby_Lumaplay", "Other.Viewer"},
+             {"Quenby_Lumaplay\\shell\\open\\command|", "\"" + exe + "\" \"%1\""},
+             {"Quenby_Lumaplay\\DefaultIcon|", exe + ",7"}, {".spch|", "Quenby_LumaplaySPCH"},
+             {"Quenby_LumaplaySPCH\\DefaultIcon|", exe + ",9"}};
+         const std::vector<std::pair<std::string, std::string>> back = { // ours gone, the other's back
+             {".pch|", "Other.Viewer"}, {".pch|Quenby_Lumaplay", "<no value>"},
+             {".pch\\OpenWithProgids|Other.Viewer", ""}, {"Quenby_Lumaplay|", "<no key>"},
+             {".spch|", "<no key>"}};
+         for (bool on : {true, false}) {
+             HWND d = OpenSettings(r);
+             ASSERT_NE(d, nullptr);
+             EXPECT_EQ(Checked(d, 1014), !on);
+             Click(d, 1014);
+             Click(d, 1015);
+             Command(d, IDOK);
+             ASSERT_TRUE(Gone(d));
+             EXPECT_EQ(r.Ini("CK_SET4") + r.Ini("CK_SET5"), on ? "11" : "00");
+             for (const auto& [at, value] : on ? made : back) {
+                 const std::size_t bar = at.find('|');
+                 const std::string name = at.substr(bar + 1);
+                 EXPECT_EQ(Reg(at.substr(0, bar), name.empty() ? nullptr : name.c_str()), value) << at;
+             }
+         }
+     }},
+    {.id = "twenty_hand_overs_at_once",
+     .files = Numbered("f", 20, "[SX120SY90]"),
+     .start = "", .title = "Lumaplay",
+     .then = [](Case& r, HWND w) {
+         for (int i = 0; i < 20; ++i)
+             r.Start(r.Q("f" + std::to_string(i) + "[SX120SY90].pch"));
+         for (std::size_t i = 1; i < r.started.size(); ++i)
+             EXPECT_TRUE(Ends(r.started[i].handle, 60000));
+         EXPECT_EQ(Windows(0, IsPlayer).size(), 1u); // none fell back to a window of its own
+         Sync(w);
+         EXPECT_EQ(Item(w, 1001).compare(0, r.dir.size() + 1, r.F("f")), 0);
+         EXPECT_EQ(r.Work().size(), 2u);
+     }},
+    {.id = "garbage_settings_and_a_locked_ini", // "yes" reads as 0: nothing is asked
+     .files = {{"plain.pch", kGzip}},
+     .ini = {{"CK_SET1", "yes"}, {"CK_SET2", "-3"}, {"ST_POSX", "-999999"}, {"ST_POSY", "abc"},
+             {"PB_SZX", "-5"}, {"SV_POSX", "99999999999"}},
+     .start = "\"%plain.pch\"", .title = kPaintBBS,
+     .page = {Size("width", -5), Size("height", 300)},
+     .then = [](Case& r, HWND w) {
+         EXPECT_GE(RectOf(w).left, 0); // the fixed position was pulled back on screen
+         const std::string ini = ReadBytes(r.Ini());
+         HANDLE lock = ::CreateFileA(r.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0);
+         EXPECT_TRUE(r.Close(w) && ::CloseHandle(lock) && ReadBytes(r.Ini()) == ini);
+     }},
+    {.id = "work_name_taken_by_a_file", // the user's file stays, the player still opens
+     .files = {{"Work", "a file of the user's"}, {"w[SX120SY90].pch", kGzip}},
+     .ini = {{"SV_POSX", "40"}, {"SV_POSY", "30"}},
+     .start = "\"%w[SX120SY90].pch\"", .box = kWorkFailed, .title = kPaintBBS,
+     .then = [](Case&, HWND w) { EXPECT_EQ(At(w), "40,30"); }},
+};
+
+void CleanAssociations() {
+    for (const char* key : {".pch", ".spch", "Quenby_Lumaplay", "Quenby_LumaplaySPCH", "Other.Viewer"})
+        DeleteReg(key);
+}
+
+class Scenario : public ::testing::TestWithParam<Row> {};
+
+void Play(const Row& row, Case& r) {
+    HWND w = nullptr;
+    if (row.start != nullptr) {
+        r.Start(Expand(row.start, r));
+        EXPECT_EQ(row.box ? r.Box("ERROR") : "", row.box ? row.box : "");
+        w = row.title.empty() ? nullptr : r.Player(row.title);
+        ASSERT_EQ(w == nullptr, row.title.empty()) << "no window titled " << row.title;
+        EXPECT_EQ(row.path ? Item(w, 1001) : "", row.path ? Expand(row.path, r) : "");
+        for (const std::string& part : row.page)
+            EXPECT_TRUE(Has(r.Page(), {Expand(part, r)}));
+    }
+    if (row.then)
+        row.then(r, w);
+}
+
+TEST_P(Scenario, Runs) {
+    const Row& row = GetParam();
+    CleanAssociations();
+    Case r(row.folder != nullptr ? row.folder : row.id, row.applet);
+    for (const auto& [name, bytes] : row.files)
+        r.Write(name, bytes);
+    for (const auto& [key, value] : row.ini)
+        r.SetIni(key, value.c_str());
+    Play(row, r);
+    for (HWND w : Windows(0, IsPlayer))
+        EXPECT_TRUE(r.Close(w)) << "a window did not close";
+    for (const Proc& p : r.started)
+        EXPECT_TRUE(Ends(p.handle)) << "a process did not end";
+    EXPECT_TRUE(r.Work().empty()) << "the work folder was left behind";
+    for (const auto& [name, bytes] : row.files)
+        EXPECT_TRUE(name.back() == '\\' || ReadBytes(r.F(name)) == bytes) << name << " changed";
+    for (const auto& [key, value] : row.after)
+        EXPECT_EQ(r.Ini(key), value) << key;
+    CleanAssociations();
+}
+
+INSTANTIATE_TEST_SUITE_P(E2E, Scenario, ::testing::ValuesIn(kRows),
+                         [](const ::testing::TestParamInfo<Row>& info) { return info.param.id; });
+
+} // namespace

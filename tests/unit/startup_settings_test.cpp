@@ -1,0 +1,135 @@
+// Starting (command line, paths, the way a start goes) and the settings.
+#include "table.h"
+
+#include "app/cmdline.h"
+#include "app/paths.h"
+#include "app/startup.h"
+#include "framework/int_exchange.h"
+#include "memory_registry.h"
+#include "settings/file_type_registry.h"
+#include "settings/settings_logic.h"
+
+// The names joined by "|", then " @index" when the line gave one.
+static std::string Split(const std::string& line) {
+    CommandLineFiles files;
+    SplitCommandLine(CommandLineTail(line.c_str()), IsCp932LeadByte, files);
+    std::string names = files.files[0];
+    for (int i = 1; i < files.count; ++i)
+        names += std::string("|") + files.files[i];
+    return names + (files.launchIndex == -1 ? "" : " @" + std::to_string(files.launchIndex));
+}
+
+TEST(Startup, CommandLineLaunchAndHandOff) {
+    const std::string n259 = "C:\\My Files\\" + std::string(247, 'n'), n260(260, 'm');
+    const std::string five = " \"1\" \"2\" \"3\" \"4\" \"5\"";
+    auto title = [](const char* text) { return std::to_string(IsPlayerWindowTitle(text)); };
+    Check({
+        {Split("L \"0\"" + five + five + five + five), "0|1|2|3|4|5|1|2|3|4|5|1|2|3|4|5|1|2|3|4"},
+        {Split("L \"" + n259 + "\" \"" + n260 + "\" \"b\""), n259 + "|b"}, // too long: left out
+        {Split("\"C:\\P F\\L.exe\" \t \"a b\" \"c"), "a b"}, // "c unclosed: the scan ends
+        {Split("L a  b\tc -BP:-4"), "a||b\tc @-4"}, // unquoted: every blank; -BP: takes one too
+        {Split(BuildLaunchCommandLine("C:\\P F\\L.exe", BuildLaunchArguments(n259, 19))),
+         n259 + " @19"}, // a launched instance reads back its name and index, however long
+        {Nums(LaunchesOneProcessPerFile(1, 0), LaunchesOneProcessPerFile(2, 0),
+              LaunchesOneProcessPerFile(2, 1), LaunchesOneProcessPerFile(2, 2)),
+         "0,1,0,0"}, // one process per name: 1 name, then 2 names with CK_SET3 0, 1 and 2
+        {Nums(HandsOffToRunningInstance(false, 1), HandsOffToRunningInstance(true, 1),
+              HandsOffToRunningInstance(false, 0), HandsOffToRunningInstance(false, 2)),
+         "1,0,0,0"}, // hand over: a second start with CK_SET3 1, the first; a second with 0 and 2
+        {ReadHandOffName("a\0junk", 6) + ReadHandOffName("bXY", 1), "ab"}, // to a NUL or cbData
+        {title("Lumaplay [PaintBBS]") + title("lumaplay") + title("Luma"), "100"},
+    });
+}
+
+static std::string Parts(const std::string& path) {
+    const PathParts p = SplitPath(path, IsCp932LeadByte);
+    return p.drive + "|" + p.dir + "|" + p.name + "|" + p.ext;
+}
+
+// ソ (83 5C) ends in the byte of "\", which must never split a path.
+TEST(Paths, FromTheProgramPathAndChosenFiles) {
+    const ProgramPaths program = ComposeProgramPaths("C:\\T\\L.exe", IsCp932LeadByte);
+    Check({
+        {Parts("W/a.b\\lum1"), "|W/a.b\\|lum1|"}, // either separator; no drive, no extension
+        {Parts("C:\\\x83\x5C.tar.pch"), "C:|\\|\x83\x5C.tar|.pch"},         // the last dot
+        {NormalizeSeparators("\\\\s\\y///z", IsCp932LeadByte), "//s/y//z"}, // a share; one pass
+        {program.appDir + "|" + program.iniPath + "|" + program.workDir + "|" + program.viewerDir,
+         "C:/T/|C:/T/Lumaplay.ini|C:/T/Work|C:\\T\\/DOVEdivoz"},
+        {WorkRelativePath("C:/T/Work\\lum1A2.TMP", IsCp932LeadByte), "Work/lum1A2.TMP"},
+    });
+}
+
+// A dialog field's integer, or "-" when the text is refused.
+static std::string Field(const char* text) {
+    int value = 0;
+    return ParseExchangeInt(text, value) ? std::to_string(value) + " " : "- ";
+}
+static std::string Changes(int pchAtOpen, int spchAtOpen, const SettingsValues& boxes) {
+    std::string text;
+    for (const auto& c : AssociationChanges(pchAtOpen, spchAtOpen, boxes))
+        text += c.progId + c.ext + (c.registerAfter ? "+" : "-") + Nums(c.iconIndex) + " ";
+    return text;
+}
+
+TEST(Settings, KeysDialogFieldsAndChecks) {
+    std::string blank; // each key by its name, and what its blank entry reads as
+    for (int k = 0; k <= static_cast<int>(IntSetting::SavedPosY); ++k)
+        blank += std::string(" ") + SettingName(IntSetting(k)) + "=" +
+                 FormatSettingValue(ParseSettingValue(" \t", IntSetting(k)));
+    Check({
+        {blank, " CK_SET1=1 CK_SET2=0 CK_SET3=1 CK_SET4=0 CK_SET5=0 PB_SZX=300 PB_SZY=300"
+                " ST_POSX=0 ST_POSY=0 SV_POSX=-9999 SV_POSY=-9999"},
+        {Field(" +42\t") + Field(" 00 ") + Field("-2147483648") + Field("2147483647"),
+         "42 0 -2147483648 2147483647 "},
+        {Field("") + Field("-0") + Field("1 2") + Field("0x1") + Field("2147483648"), "- - - - - "},
+        {Field("                              5junk"), "5 "}, // only 31 characters are read
+        {CanvasSizeWarning(99, 10001), "サイズＸは100以上を指定してください。"}, // width first
+        {CanvasSizeWarning(10001, 50), "サイズＸは10000以下を指定してください。"},
+        {CanvasSizeWarning(10000, 10001), "サイズＹは10000以下を指定してください。"},
+        {std::to_string(!CanvasSizeWarning(100, 10000) && !CanvasSizeWarning(10000, 100)), "1"},
+        {Changes(1, 0, {0, 0, 0, 0, 0, 0, 0, 1, 0}), ""}, // boxes as they were: nothing
+        {Changes(5, 1, {0, 0, 0, 0, 0, 0, 0, 1, 0}),      // 5 in the INI file is not a tick
+         "Quenby_Lumaplay.pch+7 Quenby_LumaplaySPCH.spch-9 "},
+    });
+}
+
+// Runs steps (" | " between): + on (the dialog removes first), - off, else another
+// program's edit. Gives what is left, the results and the notices.
+static std::string Associate(bool nt, const std::string& steps) {
+    const std::string root = nt ? "HKCU\\Software\\Classes" : "HKCR";
+    MemoryRegistry reg(nt);
+    CFileTypeRegistry types(reg);
+    bool ok = true;
+    for (std::size_t at = 0, end = 0; at < steps.size(); at = end + 3) {
+        end = std::min(steps.find(" | ", at), steps.size());
+        const std::string step = steps.substr(at, end - at);
+        if (step == "+" || step == "-")
+            ok &= types.UnregisterFileType("Quenby_Lumaplay", ".pch");
+        if (step == "+")
+            ok &= types.RegisterFileType("Quenby_Lumaplay", ".pch", "C:\\A B\\L.exe", 7, "PCH");
+        if (step.size() > 1)
+            reg.Add(root + "\\" + step);
+    }
+    return reg.Dump(root) + (ok ? " ok " : " failed ") + std::to_string(reg.notifications) +
+           (reg.open.size() == 2 ? "" : " with keys left open");
+}
+
+TEST(FileTypeRegistry, AssociatesAndGivesBackWhatWasThere) {
+    const std::string us = ".pch[]=Quenby_Lumaplay | Quenby_Lumaplay[]=PCH"
+                           " | Quenby_Lumaplay\\DefaultIcon[]=C:\\A B\\L.exe,7"
+                           " | Quenby_Lumaplay\\shell\\open\\command[]=\"C:\\A B\\L.exe\" \"%1\"";
+    const std::string theirs = ".pch[]=Other | .pch\\OpenWithProgids[Other]= | Other[]=o";
+    const std::string print = "Quenby_Lumaplay\\shell\\print[]=x";
+    for (bool nt : {true, false}) {
+        SCOPED_TRACE(nt ? "NT" : "95/98/Me");
+        Check({
+            {Associate(nt, "+"), us + " ok 2"}, // the command quoted, the icon bare
+            {Associate(nt, theirs + " | + | -"), theirs + " ok 3"}, // theirs comes back whole
+            {Associate(nt, ".pch[]=A | + | .pch[]=B | -"), ".pch[]=B ok 3"}, // B took it after us
+            // A subkey keeps our extension key on NT, with no pointer to us.
+            {Associate(nt, "+ | .pch\\OpenWithList | -"), nt ? ".pch\\OpenWithList ok 3" : " ok 3"},
+            // A ProgID key that removal cannot delete makes registration fail.
+            {Associate(nt, print + " | +"), nt ? ".pch | " + print + " failed 1" : us + " ok 2"},
+        });
+    }
+}

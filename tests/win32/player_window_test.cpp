@@ -1,0 +1,164 @@
+// The player window's parts in windows of this test: flat button, window text, browser, drop.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <fstream>
+
+#include "app/player_app.h"
+#include "controls/flat_icon_button.h"
+#include "playback/web_browser.h"
+#include "res/resource.h"
+#include "ui/player_dlg.h"
+
+static HWND Window(const char* type, DWORD style, int x, int y, int cx, int cy, HWND parent = 0) {
+    return ::CreateWindowA(type, "", style | WS_VISIBLE, x, y, cx, cy, parent, 0, 0, nullptr);
+}
+
+static void Pump() {
+    for (int i = 0; i < 5; ++i, ::Sleep(20))
+        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            ::DispatchMessageA(&msg);
+}
+
+static std::string File(const char* name, const std::string& bytes) { // its full path
+    std::ofstream(name, std::ios::binary) << bytes;
+    char path[MAX_PATH] = {};
+    return std::string(path, ::GetFullPathNameA(name, MAX_PATH, path, nullptr));
+}
+
+// A 24 x 22 flat button with the open icon, in a window that has it draw itself and counts clicks.
+struct Button : CWnd {
+    Button() {
+        ::SetCursorPos(0, 0); // away from the button, which a real mouse move would light
+        SubclassWindow(Window("STATIC", WS_POPUP, 50, 50, 200, 120));
+        button.SubclassWindow(Window("BUTTON", WS_CHILD, 40, 30, 24, 22, m_hWnd));
+        button.SetIcons(IDI_OPEN, 0, 0);
+        button.SetHotBkColor(RGB(232, 228, 220), 0);
+        ::SetForegroundWindow(m_hWnd);
+        Pump();
+    }
+    ~Button() override { ::DestroyWindow(m_hWnd); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        clicks += message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    void Mouse(int x, int y, WPARAM keys = 0) {
+        if (keys == 0) // a real move would hold no button: with one held, only the message
+            ::SetCursorPos(90 + x, 80 + y);
+        ::SendMessageA(button.m_hWnd, WM_MOUSEMOVE, keys, MAKELPARAM(x, y));
+        Pump();
+    }
+    // Corners, face, where the icon's pixel (1, 3) is at rest and pressed; capture; clicks.
+    std::string Look() {
+        ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const COLORREF colours[] = {RGB(0x6E, 0x46, 0x1E), RGB(232, 228, 220),
+                                    GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
+                                    GetSysColor(COLOR_BTNSHADOW)};
+        const char* names[] = {"tab ", "hot ", "face ", "light ", "dark "};
+        std::string look;
+        HDC dc = ::GetDC(button.m_hWnd);
+        for (POINT p : {POINT{0, 0}, {23, 21}, {1, 1}, {5, 7}, {6, 8}})
+            for (int i = 0; i < 5; ++i)
+                look += ::GetPixel(dc, p.x, p.y) == colours[i] ? names[i] : "";
+        ::ReleaseDC(button.m_hWnd, dc);
+        return look + (::GetCapture() == button.m_hWnd ? "captured " : "") + char('0' + clicks);
+    }
+    CFlatIconButton button;
+    int clicks = 0;
+};
+
+TEST(FlatButton, LookAndMouse) {
+    Button b;
+    EXPECT_EQ(b.Look(), "face face face tab tab 0");
+    b.Mouse(12, 11);
+    EXPECT_EQ(b.Look(), "light dark hot tab tab captured 0"); // hot: raised
+    ::SendMessageA(b.button.m_hWnd, BM_SETSTATE, TRUE, 0);
+    EXPECT_EQ(b.Look(), "dark light hot hot tab captured 0"); // pressed: sunken, icon moved
+    ::SendMessageA(b.button.m_hWnd, BM_SETSTATE, FALSE, 0);
+    b.Mouse(-20, -20, MK_LBUTTON);
+    EXPECT_EQ(b.Look(), "face face face tab tab captured 0"); // left held: the release comes
+    b.Mouse(-20, -20);
+    EXPECT_EQ(b.Look(), "face face face tab tab 0"); // left
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        ::SendMessageA(b.button.m_hWnd, message, 0, 0);
+    EXPECT_EQ(b.Look(), "face face face tab tab 2"); // a double click is a second click
+    ::SetForegroundWindow(::GetDesktopWindow());
+    b.Mouse(12, 11);
+    EXPECT_EQ(b.Look(), "face face face tab tab 2"); // another program's window is active
+    ::EnableWindow(b.button.m_hWnd, FALSE);
+    EXPECT_EQ(b.Look(), "face face face dark dark 2"); // disabled
+}
+
+// A Shift_JIS path ending in 0x5C, then texts that differ in a byte; a set moves the selection.
+TEST(WindowText, OnlyADifferentTextIsSet) {
+    HWND edit = Window("EDIT", WS_POPUP, 0, 0, 200, 24);
+    std::string sets;
+    for (std::string text : {"C:\\\x95\x5C\\a.pch", "C:\\\x95\x5C\\a.pch", "C:\\\x95\x5C\\a.pcx",
+                             "C:\\\x95\x5C\\a.pc", "C:\\\x95\x5C\\a.pcxx", ""}) {
+        ::SendMessageA(edit, EM_SETSEL, 2, 4);
+        SetWindowTextIfChanged(edit, text.c_str());
+        char shown[64] = {};
+        ::GetWindowTextA(edit, shown, sizeof(shown));
+        sets += (::SendMessageA(edit, EM_GETSEL, 0, 0) == MAKELONG(2, 4) ? "kept" : "set") +
+                std::string(text == shown ? " " : "? ");
+    }
+    EXPECT_EQ(sets, "set kept set set set set ");
+    ::DestroyWindow(edit);
+}
+
+TEST(WebBrowserHost, NavigatesToAPlainPathAndFillsItsWindow) {
+    AfxEnableControlContainer();
+    HWND parent = Window("STATIC", WS_POPUP, 0, 0, 400, 300);
+    CWebBrowser browser;
+    browser.SubclassWindow(Window(WEBBROWSER_CLSID_STRING, WS_CHILD, 0, 20, 300, 200, parent));
+    browser.Navigate(File("lumtest.TMP", "<HTML><BODY>page</BODY></HTML>\r\n").c_str());
+    std::string url;
+    for (int i = 0; i < 100 && (url = browser.GetLocationURL()).find("lumtest") == url.npos; ++i)
+        Pump();
+    EXPECT_NE(url.find("lumtest.TMP"), url.npos) << url;
+    ::DeleteFileA("lumtest.TMP");
+    ::MoveWindow(browser.m_hWnd, 0, 20, 250, 120, TRUE); // the control's window fills the host
+    RECT host, inner;
+    ::GetWindowRect(browser.m_hWnd, &host);
+    ::GetWindowRect(::GetWindow(browser.m_hWnd, GW_CHILD), &inner);
+    EXPECT_TRUE(::EqualRect(&host, &inner));
+    ::DestroyWindow(parent);
+}
+
+static std::vector<std::string> g_dropped;
+static std::string g_shown; // the path box and the caption after the drop
+
+static void CALLBACK DropAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND player = ::FindWindowA(nullptr, "Lumaplay");
+    if (player == nullptr)
+        return; // not there yet: the next tick
+    ::KillTimer(nullptr, timer);
+    DROPFILES header = {sizeof(DROPFILES), {}, FALSE, FALSE};
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+    for (const std::string& file : g_dropped)
+        bytes += file + '\0';
+    HGLOBAL drop = ::GlobalAlloc(GMEM_FIXED, bytes.size() + 1); // with the list's closing NUL
+    bytes.copy(static_cast<char*>(drop), bytes.size() + 1);
+    ::SendMessageA(player, WM_DROPFILES, WPARAM(drop), 0);
+    char text[MAX_PATH] = {};
+    g_shown = std::string(text, ::GetDlgItemTextA(player, IDC_PCH_PATH, text, MAX_PATH)) + " | ";
+    g_shown += std::string(text, ::GetWindowTextA(player, text, MAX_PATH));
+    ::PostMessageA(player, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+TEST(PlayerWindowDrop, PlaysOnlyTheFirstDroppedFile) {
+    GetPlayerApp()->m_pszExeName = "win32_tests";
+    AfxEnableControlContainer();
+    const std::string gzip("\x1F\x8B\x08\x00", 4);
+    g_dropped = {File("drop1[SX200SY150].pch", gzip),
+                 File("drop2.spch", "image_width=1\nimage_height=2\n"), File("drop3.pch", gzip)};
+    ::SetTimer(nullptr, 0, 50, &DropAndClose);
+    CPlayerDlg dialog(-1, nullptr);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_shown, g_dropped[0] + " | Lumaplay [PaintBBS]"); // the path box, the caption
+    for (const std::string& file : g_dropped)
+        ::DeleteFileA(file.c_str());
+}
