@@ -23,6 +23,7 @@ void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineF
     std::memset(out.files, 0, sizeof(out.files));
     out.count = 0;
     out.launchIndex = -1;
+    out.nameTooLong = false;
 
     std::string line = tail;
     std::size_t switchPos = MbFind(line, "-BP:", 0, isLead);
@@ -46,6 +47,8 @@ void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineF
         if (length < static_cast<std::size_t>(kCmdFileSize)) {
             std::memcpy(out.files[out.count], line.data() + open + 1, length);
             ++out.count;
+        } else {
+            out.nameTooLong = true;
         }
         q = close + 1;
     }

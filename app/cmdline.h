@@ -12,6 +12,7 @@ struct CommandLineFiles {
     char files[kMaxCmdFiles][kCmdFileSize]; // unused entries are all zero
     int count;                              // 1 to kMaxCmdFiles
     int launchIndex;                        // value of "-BP:", -1 when absent
+    bool nameTooLong;                       // a name was left out for its length
 };
 
 // The part of a full process command line after the program's own name and the

@@ -21,6 +21,16 @@ bool FileExists(const std::string& path) {
 }
 
 constexpr DWORD kPauseAfterLaunchMs = 50;
+const char kNameTooLongText[] = "指定されたファイル名が長すぎます。";
+
+// A name as another process must see it: that process has a current folder of its
+// own, so a relative name is completed against this one's first. A name the system
+// cannot complete within an entry's size is passed on as it was given.
+std::string AbsoluteName(const char* name) {
+    char full[kCmdFileSize] = {};
+    DWORD length = name[0] != '\0' ? ::GetFullPathNameA(name, sizeof(full), full, nullptr) : 0;
+    return length > 0 && length < sizeof(full) ? std::string(full) : std::string(name);
+}
 
 } // namespace
 
@@ -51,11 +61,14 @@ bool CPlayerApp::InitInstance() {
     CommandLineFiles command;
     SplitCommandLine(m_lpCmdLine, IsAnsiLeadByte, command);
     std::memcpy(m_szCmdFiles, command.files, sizeof(m_szCmdFiles));
+    if (command.nameTooLong)
+        ::MessageBoxA(nullptr, kNameTooLongText, kErrorCaption, MB_OK);
 
     int singleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
     if (LaunchesOneProcessPerFile(command.count, singleInstance)) {
         for (int k = 0; k < command.count; ++k) {
-            LaunchProcess(programPath, BuildLaunchArguments(m_szCmdFiles[k], k), false);
+            LaunchProcess(programPath, BuildLaunchArguments(AbsoluteName(m_szCmdFiles[k]), k),
+                          false);
             ::Sleep(kPauseAfterLaunchMs);
         }
         return false;
@@ -65,7 +78,7 @@ bool CPlayerApp::InitInstance() {
     // When no running window takes the file (it is still starting or already closing),
     // this process opens its own window with it rather than losing it.
     if (HandsOffToRunningInstance(first, singleInstance) &&
-        HandFileToRunningInstance(m_szCmdFiles[0], m_pszExeName))
+        HandFileToRunningInstance(AbsoluteName(m_szCmdFiles[0]), m_pszExeName))
         return false;
 
     AfxEnableControlContainer();

@@ -9,8 +9,9 @@ struct FitInput {
     int browserClientHeight;
     int vscrollWidth; // width of a vertical scroll bar
     Rect workArea;    // the desktop's work area
-    int canvasWidth;
+    int canvasWidth; // a negative size (from a broken header) counts as 0
     int canvasHeight;
+    int minWidth = 0; // outer width the window's controls need
 };
 
 struct FitResult {
@@ -35,5 +36,6 @@ struct StartupPlacementInput {
 };
 
 // Placement of the play made at start-up: cascaded by launch index in several-windows
-// mode, else centred in the work area when asked, else the fit's position stands.
+// mode (wrapping round inside the work area, however large the index), else centred in
+// the work area when asked, else the fit's position stands.
 void ApplyStartupPlacement(const StartupPlacementInput& in, FitResult& fit);

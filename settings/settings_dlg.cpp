@@ -1,6 +1,7 @@
 #include "settings/settings_dlg.h"
 
 #include "app/player_app.h"
+#include "app/startup.h"
 #include "res/resource.h"
 #include "settings/file_type_registry.h"
 #include "settings/registry_win.h"
@@ -10,6 +11,10 @@ BEGIN_MESSAGE_MAP(CSettingsDlg)
 ON_COMMAND(IDC_USE_START_POS, OnUseStartPos)
 ON_COMMAND(IDC_SINGLE_INSTANCE, OnSingleInstance)
 END_MESSAGE_MAP()
+
+namespace {
+const char kSettingsNotSavedText[] = "設定を保存できませんでした。";
+} // namespace
 
 CSettingsDlg::CSettingsDlg() : CDialog(IDD_SETTINGS_DIALOG, nullptr) {}
 
@@ -104,8 +109,18 @@ void CSettingsDlg::OnOK() {
 
     const SettingsValues values = Values();
     const std::string& ini = GetPlayerApp()->m_strIniPath;
-    for (const auto& write : SettingsToWrite(values))
-        WriteIntSetting(ini, write.first, write.second);
+    bool saved = true;
+    {
+        SettingsLock lock; // the nine keys reach the file together
+        for (const auto& write : SettingsToWrite(values))
+            saved = WriteIntSetting(ini, write.first, write.second) && saved;
+    }
+    // A settings file that cannot be written (read-only, say): the user is told and the
+    // dialog stays open with the values entered, and the associations stay as they were.
+    if (!saved) {
+        ::MessageBoxA(m_hWnd, kSettingsNotSavedText, kErrorCaption, MB_OK);
+        return;
+    }
 
     char programPath[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);

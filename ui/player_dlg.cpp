@@ -38,6 +38,9 @@ Rect WindowRect(HWND hwnd) {
     return ToRect(r);
 }
 
+// Posted when the window becomes free with handed-over files waiting.
+constexpr UINT WM_PLAY_PENDING = WM_APP + 1;
+
 const char kOpenTitle[] = "PCHファイルを開く";
 const char kOpenFilter[] = "PCH File (*.pch,*.spch)|*.pch;*.spch||";
 
@@ -53,6 +56,7 @@ ON_COMMAND(IDC_SETTINGS, OnSettings)
 ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColor)
 ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColor)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
+ON_MESSAGE(WM_PLAY_PENDING, OnPlayPending)
 END_MESSAGE_MAP()
 
 CPlayerDlg::CPlayerDlg(int launchIndex, CWnd* parent)
@@ -207,6 +211,7 @@ BOOL CPlayerDlg::DestroyWindow() {
     // A closing window takes no more files from later starts.
     ::RemovePropA(m_hWnd, AfxGetApp()->m_pszExeName);
     Rect window = WindowRect(m_hWnd);
+    SettingsLock lock; // both keys from this window, whoever closes at the same time
     WriteIntSetting(m_strIniPath, IntSetting::SavedPosX, window.left);
     WriteIntSetting(m_strIniPath, IntSetting::SavedPosY, window.top);
     return CDialog::DestroyWindow();
@@ -219,7 +224,17 @@ void CPlayerDlg::PlayFromRoad(const std::string& path) {
     OnPlay();
 }
 
+CPlayerDlg::BusyScope::BusyScope(CPlayerDlg& dlg) : m_dlg(dlg) {
+    ++m_dlg.m_nBusy;
+}
+
+CPlayerDlg::BusyScope::~BusyScope() {
+    if (--m_dlg.m_nBusy == 0 && !m_dlg.m_pendingFiles.empty())
+        ::PostMessageA(m_dlg.m_hWnd, WM_PLAY_PENDING, 0, 0);
+}
+
 void CPlayerDlg::OnOpenFile() {
+    BusyScope busy(*this);
     std::string initialDir = ReadLastDir(m_strIniPath, m_strAppDir);
     CFileDialog dialog(kOpenFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
                        initialDir, kOpenTitle);
@@ -247,6 +262,7 @@ LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
 
 LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
     if (wParam == IDM_ABOUTBOX) {
+        BusyScope busy(*this);
         CAboutDlg about;
         about.DoModal();
         return 0;
@@ -261,6 +277,7 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
 
 void CPlayerDlg::OnSettings() {
     // Changed settings take effect at the next play, which reads them afresh.
+    BusyScope busy(*this);
     CSettingsDlg settings;
     settings.DoModal();
     ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
@@ -279,9 +296,23 @@ LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
     BringToForeground(m_hWnd);
     const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     std::string name = record != nullptr ? ReadHandOffName(record->lpData, record->cbData) : "";
-    if (!name.empty())
+    // A play started now would nest inside the question on screen and be overtaken by
+    // the one that asked it: the file waits its turn instead.
+    if (!name.empty() && m_nBusy > 0)
+        m_pendingFiles.push_back(name);
+    else if (!name.empty())
         PlayFromRoad(name);
     Default();
     // Tells the sending start that the file arrived.
     return TRUE;
+}
+
+LRESULT CPlayerDlg::OnPlayPending(WPARAM, LPARAM) {
+    // Busy again (a play of its own since): the end of that play posts this anew.
+    if (m_nBusy > 0 || m_pendingFiles.empty())
+        return 0;
+    std::string name = m_pendingFiles.front();
+    m_pendingFiles.pop_front();
+    PlayFromRoad(name);
+    return 0;
 }

@@ -2,6 +2,7 @@
 // which the initial page and the player pages are shown.
 #pragma once
 
+#include <deque>
 #include <string>
 
 #include "controls/flat_icon_button.h"
@@ -33,10 +34,25 @@ class CPlayerDlg : public CDialog {
     void OnSettings();
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPlayPending(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
   private:
+    // Held while the window is busy with a play or a modal question (canvas size,
+    // settings, About, the open dialog, a message box): files handed over meanwhile
+    // wait in m_pendingFiles and are played in order once it is free again.
+    class BusyScope {
+      public:
+        explicit BusyScope(CPlayerDlg& dlg);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        CPlayerDlg& m_dlg;
+    };
+
     void CaptureLayout();
     void ApplyLayout();
     void PlaceAtStart();
@@ -49,6 +65,8 @@ class CPlayerDlg : public CDialog {
     // True when the window, whose rectangle is now, already stands at the fitted
     // place and size, in front.
     bool IsAlreadyPlaced(const RECT& now, const FitResult& fit) const;
+    int MinimumWidth(const RECT& window) const; // outer width the controls need
+
     void WriteInitialPage();
     void ShowError(const char* text);
 
@@ -73,4 +91,6 @@ class CPlayerDlg : public CDialog {
 
   private:
     bool m_bPlayingAtStart = false; // the play made by OnInitDialog for the command line
+    int m_nBusy = 0;
+    std::deque<std::string> m_pendingFiles;
 };

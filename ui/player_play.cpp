@@ -18,16 +18,34 @@ const char kMissingFileText[] = "指定されたPCHファイルは存在しま�
 const char kNotAnimationText[] = "指定されたファイルはPCHデータではありません。";
 const char kWorkFileText[] = "作業ファイルの作成に失敗しました。";
 
-// Replaces the whole file with text; false when the file cannot be opened.
-bool WriteWholeFile(const char* path, const std::string& text) {
-    HANDLE file = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+const char kFolderText[] = "指定されたパスはフォルダです。";
+const char kUnreadableText[] = "指定されたPCHファイルを読み込めません。";
+
+// Puts bytes in place of a work file only once they are all written: into a sibling
+// first, which then replaces the file. A full disk or a file held open elsewhere
+// leaves the old one whole, and the failure is reported.
+bool ReplaceWorkFile(const char* path, const std::string* text, const char* source) {
+    if (path[0] == '\0') // the work files could not be made
         return false;
-    DWORD written = 0;
-    ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    ::CloseHandle(file);
-    return true;
+    const std::string next = std::string(path) + "~";
+    bool ok;
+    if (source != nullptr) {
+        ok = ::CopyFileA(source, next.c_str(), FALSE) != FALSE;
+    } else {
+        HANDLE file = ::CreateFileA(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        DWORD written = 0;
+        ok = ::WriteFile(file, text->data(), static_cast<DWORD>(text->size()), &written,
+                         nullptr) &&
+             written == text->size();
+        ok = ::CloseHandle(file) && ok;
+    }
+    ok = ok && ::MoveFileExA(next.c_str(), path, MOVEFILE_REPLACE_EXISTING);
+    if (!ok)
+        ::DeleteFileA(next.c_str());
+    return ok;
 }
 
 } // namespace
@@ -45,7 +63,12 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
         ::CreateFileA(m_strPchPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        ShowError(kMissingFileText);
+        // Only a name that is not there is "missing"; a folder or a file that cannot be
+        // opened (locked, no access) is said to be what it is.
+        DWORD attributes = ::GetFileAttributesA(m_strPchPath.c_str());
+        ShowError(attributes == INVALID_FILE_ATTRIBUTES      ? kMissingFileText
+                  : (attributes & FILE_ATTRIBUTE_DIRECTORY) ? kFolderText
+                                                            : kUnreadableText);
         return false;
     }
     // A failed read leaves zeros, which classify like any other block.
@@ -76,6 +99,7 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
         if (dialog.DoModal() == IDOK) {
             size.width = dialog.m_nCanvasWidth;
             size.height = dialog.m_nCanvasHeight;
+            SettingsLock lock;
             WriteIntSetting(m_strIniPath, IntSetting::DefaultWidth, size.width);
             WriteIntSetting(m_strIniPath, IntSetting::DefaultHeight, size.height);
         }
@@ -84,10 +108,13 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
 }
 
 void CPlayerDlg::OnPlay() {
+    BusyScope busy(*this);
     CWaitCursor wait;
     UpdateData(true);
     AnimationKind kind;
     CanvasSize size;
+    char caption[256] = {};
+    ::GetWindowTextA(m_hWnd, caption, sizeof(caption));
     if (!ProbeAnimationFile(kind, size))
         return;
 
@@ -104,10 +131,14 @@ void CPlayerDlg::OnPlay() {
                                        ::GetSystemMetrics(SM_CXVSCROLL),
                                        workArea,
                                        size.width,
-                                       size.height});
+                                       size.height,
+                                       MinimumWidth(window)});
 
-    ::CopyFileA(m_strPchPath.c_str(), m_szPchCopyPath, FALSE);
-    if (!WritePlayerPage(kind, size, fit.scroll)) {
+    // A copy or page that cannot be written leaves the window as a rejected file does:
+    // the previous page, copy and title stay.
+    if (!ReplaceWorkFile(m_szPchCopyPath, nullptr, m_strPchPath.c_str()) ||
+        !WritePlayerPage(kind, size, fit.scroll)) {
+        SetWindowText(caption);
         ShowError(kWorkFileText);
         return;
     }
@@ -128,6 +159,15 @@ void CPlayerDlg::OnPlay() {
     m_browser.Navigate(m_szPagePath);
 }
 
+int CPlayerDlg::MinimumWidth(const RECT& window) const {
+    // The path box stretches with the window; everything else beside it must stay
+    // whole, and the box itself keep room for a few characters.
+    constexpr int kMinPathBoxWidth = 40;
+    RECT box;
+    ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_PCH_PATH), &box);
+    return window.right - window.left - (box.right - box.left) + kMinPathBoxWidth;
+}
+
 bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
     // Plays of canvases of one size, one after another, leave the window in front where
     // it is: moving it onto its own place would only cost a round of window messages.
@@ -137,11 +177,13 @@ bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
 }
 
 bool CPlayerDlg::WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll) {
-    return WriteWholeFile(m_szPagePath, PlayerPageText(kind, size.width, size.height, scroll,
-                                                       m_strAppDir, m_strPchRelPath));
+    const std::string page =
+        PlayerPageText(kind, size.width, size.height, scroll, m_strAppDir, m_strPchRelPath);
+    return ReplaceWorkFile(m_szPagePath, &page, nullptr);
 }
 
 void CPlayerDlg::WriteInitialPage() {
-    if (WriteWholeFile(m_szPagePath, InitialPageText()))
+    const std::string page = InitialPageText();
+    if (ReplaceWorkFile(m_szPagePath, &page, nullptr))
         m_browser.Navigate(m_szPagePath);
 }

@@ -235,14 +235,14 @@ class Case {
     }
     void UseExe(const std::string& exe) const { ::CopyFileA(exe.c_str(), F("Lumaplay.exe").c_str(), FALSE); }
 
-    Proc Start(const std::string& args) {
+    Proc Start(const std::string& args, const std::string& cwd = "") { // cwd: the folder's
         std::string line = Q("Lumaplay.exe") + (args.empty() ? "" : " " + args);
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION info = {};
         started.emplace_back();
-        if (::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
-                             &startup, &info)) {
+        if (::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             (cwd.empty() ? dir : cwd).c_str(), &startup, &info)) {
             ::CloseHandle(info.hThread);
             started.back() = {info.hProcess, info.dwProcessId};
         }
@@ -258,14 +258,11 @@ class Case {
         return WaitWindow(started.at(0).pid,
                           [&](HWND h) { return IsPlayer(h) && (caption.empty() || Text(h) == caption); });
     }
-    void Hand(const std::string& args) { // a second start, which must end
-        EXPECT_TRUE(Ends(Start(args).handle)) << "a second start did not end: " << args;
-    }
     HWND Dialog(const std::string& title) { // a window of the main one, idle
         return WaitWindow(started.at(0).pid, [&](HWND h) { return ::IsWindowVisible(h) && Text(h) == title; });
     }
-    std::string Box(const char* caption) { // answers the main one's message box
-        HWND box = WaitWindow(started.at(0).pid, [&](HWND h) { return IsBox(h, caption); });
+    std::string Box(const char* caption, DWORD pid = 0) { // answers the main one's box
+        HWND box = WaitWindow(pid ? pid : started.at(0).pid, [&](HWND h) { return IsBox(h, caption); });
         const std::string text = box ? BoxText(box) : "<no message box>";
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         WaitUntil([&] { return !::IsWindow(box); });

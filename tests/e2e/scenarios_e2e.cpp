@@ -12,12 +12,11 @@ namespace {
 
 const std::string kPaintBBS = "Lumaplay [PaintBBS]", kShi = "Lumaplay [ShiPainter]";
 const std::string kShiHeader = "SHIPAINTER\r\nimage_width=320\r\nimage_height=240\r\n";
-const char kMissing[] = "指定されたPCHファイルは存在しません。";
 const char kNotPch[] = "指定されたファイルはPCHデータではありません。";
 const char kWorkFailed[] = "作業ファイルの作成に失敗しました。";
 const char kNotInteger[] = "整数を入力してください。";
-const char kRange[] = "100 から 10000 までの整数を入力してください。";
 const char kCanvas[] = "キャンバスサイズ設定";
+const std::string kLongName = "\"" + std::string(300, 'x') + "\"";
 
 using Files = std::vector<std::pair<std::string, std::string>>;
 using Keys = std::vector<std::pair<const char*, std::string>>;
@@ -77,14 +76,10 @@ std::string At(HWND w) {
     return std::to_string(RectOf(w).left) + "," + std::to_string(RectOf(w).top);
 }
 const auto Same = [](RECT a, RECT b) { return ::EqualRect(&a, &b) != FALSE; };
-bool Checked(HWND dialog, int id) {
-    return ::SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+const auto Checked = [](HWND d, int id) { return ::IsDlgButtonChecked(d, id) == BST_CHECKED; };
 const auto Click = [](HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); };
 const auto On = [](HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != 0; };
-bool Gone(HWND window) {
-    return WaitUntil([&] { return !::IsWindow(window); });
-}
+const auto Gone = [](HWND window) { return WaitUntil([&] { return !::IsWindow(window); }); };
 const auto Command = [](HWND window, int id) { ::PostMessageA(window, WM_COMMAND, id, 0); };
 // One character per control: 1 where test holds for it.
 std::string Flags(HWND dialog, std::initializer_list<int> ids, bool (*test)(HWND, int)) {
@@ -92,6 +87,9 @@ std::string Flags(HWND dialog, std::initializer_list<int> ids, bool (*test)(HWND
     for (int id : ids)
         flags += test(dialog, id) ? '1' : '0';
     return flags;
+}
+void Hand(Case& r, const std::string& args) { // a second start, which must end
+    EXPECT_TRUE(Ends(r.Start(args).handle)) << "a second start did not end: " << args;
 }
 HWND OpenSettings(Case& r) {
     Command(r.Player(), 1004);
@@ -163,12 +161,13 @@ const Row kRows[] = {
      .folder = "O'Neil & Co"},           // markup in the program folder's name
     {.id = "second_start_hands_over",
      .files = {{"a.spch", kShiHeader + "xx"}, {"b[sx640sy480].PCH", kGzip},
-               {"c[SX640SY480].pch", kGzip + "c"}},
+               {"c[SX640SY480].pch", kGzip + "c"}, {"two\\", ""}, {"two\\a.spch", kShiHeader},
+               {"neg.spch", "SHIPAINTER\r\nimage_width=-500\r\nimage_height=-400\r\n"}},
      .start = "\"%a.spch\"", .title = kShi,
      .page = {"code='pch2.DOVEdivoz.class'", Size("width", 320), Size("height", 240)},
      .then = [](Case& r, HWND w) {
          const std::string copy = r.WorkFile(false);
-         r.Hand(r.Q("b[sx640sy480].PCH")); // the sender waits until it is played
+         Hand(r, r.Q("b[sx640sy480].PCH")); // the sender waits until it is played
          EXPECT_EQ(Text(w), kPaintBBS);
          EXPECT_EQ(Item(w, 1001), r.F("b[sx640sy480].PCH"));
          EXPECT_EQ(r.WorkFile(false), copy);
@@ -177,13 +176,18 @@ const Row kRows[] = {
          const RECT played = RectOf(w);
          ::ShowWindow(w, SW_MINIMIZE); // a minimised window is restored where it was
          ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(w) != FALSE; }));
-         r.Hand(r.Q("c[SX640SY480].pch"));
+         Hand(r, r.Q("c[SX640SY480].pch"));
          Sync(w);
          EXPECT_FALSE(::IsIconic(w));
          EXPECT_TRUE(Same(RectOf(w), played));
          EXPECT_EQ(r.Copy(), kGzip + "c");
-         r.Hand(""); // without a file it only brings the window forward
+         Hand(r, ""); // without a file it only brings the window forward
          EXPECT_EQ(Item(w, 1001), r.F("c[SX640SY480].pch"));
+         EXPECT_TRUE(Ends(r.Start("a.spch", r.F("two")).handle)); // named from another folder
+         EXPECT_TRUE(Item(w, 1001) == r.F("two\\a.spch") && r.Copy() == kShiHeader);
+         Hand(r, r.Q("neg.spch")); // a negative canvas from a header: the window stays usable
+         EXPECT_GT(Height(RectOf(::GetDlgItem(w, 1000))), 0);
+         EXPECT_GE(Width(RectOf(::GetDlgItem(w, 1001))), 40);
          EXPECT_EQ(Windows(0, IsPlayer).size(), 1u);
      }},
     {.id = "hand_over_between_builds",
@@ -230,11 +234,11 @@ const Row kRows[] = {
          EXPECT_EQ(Item(WaitWindow(pid, IsPlayer), 1001), r.F("d[SX120SY90].pch"));
          ::CloseHandle(mutex);
      }},
-    {.id = "several_windows_cascade",
+    {.id = "several_windows_cascade_then_closed_at_once", // as at log-off
      .files = Numbered("w", 10, "[SX100SY80]"),
-     .ini = {{"CK_SET3", "0"}},
+     .ini = {{"CK_SET1", "0"}, {"CK_SET3", "0"}, {"PB_SZX", "777"}, {"LASTDIR", "C:\\pch\\"}},
      .then = [](Case& r, HWND) {
-         std::string names;
+         std::string names, places;
          for (int i = 0; i < 10; ++i)
              names += r.Q("w" + std::to_string(i) + "[SX100SY80].pch") + " ";
          EXPECT_TRUE(Ends(r.Start(names).handle));
@@ -244,15 +248,28 @@ const Row kRows[] = {
          // Each file in a process of its own, the n-th one n steps down the cascade.
          const int step = ::GetSystemMetrics(SM_CXDLGFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
          std::set<std::string> seen;
+         std::vector<HANDLE> processes;
          for (HWND w : ws) {
              const std::string path = (Sync(w), Item(w, 1001)) + "  ";
              const std::string k = std::to_string((path[r.dir.size() + 1] - '0') * step);
              EXPECT_TRUE(seen.insert(path).second && At(w) == k + "," + k) << path << At(w);
+             DWORD pid = 0;
+             ::GetWindowThreadProcessId(w, &pid);
+             processes.push_back(::OpenProcess(SYNCHRONIZE, FALSE, pid));
+             places += At(w) + ";";
          }
          EXPECT_EQ(r.Work().size(), 20u);
-     }},
+         for (HWND w : ws)
+             ::PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+         for (HANDLE p : processes)
+             EXPECT_TRUE(Ends(p) && ::CloseHandle(p));
+         // The window closed last left its own two keys; every other key is intact.
+         EXPECT_NE(places.find(r.Ini("SV_POSX") + "," + r.Ini("SV_POSY") + ";"), std::string::npos);
+     },
+     .after = {{"CK_SET1", "0"}, {"CK_SET3", "0"}, {"PB_SZX", "777"}, {"LASTDIR", "C:\\pch\\"}}},
     {.id = "rejected_files_keep_the_state",
      .files = {{"g[SX200SY100].pch", kGzip}, {"notes.pch", "image_width=1\r\nno height\r\n"},
+               {"a.spch", kShiHeader},
                {"empty.pch", ""}, {"ff.pch", std::string(300, '\xFF')},
                {"locked[SX100SY100].pch", kGzip}},
      .start = "\"%g[SX200SY100].pch\"", .title = kPaintBBS,
@@ -261,15 +278,20 @@ const Row kRows[] = {
          const std::string page = r.Page();
          HANDLE lock = ::CreateFileA(r.F("locked[SX100SY100].pch").c_str(), GENERIC_READ, 0,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
-         HANDLE pageLock = INVALID_HANDLE_VALUE;
+         const std::string copy = r.Copy();
+         HANDLE held = INVALID_HANDLE_VALUE;
          const std::pair<const char*, const char*> cases[] = {
-             {"missing.pch", kMissing}, {"Work", kMissing}, {"locked[SX100SY100].pch", kMissing},
+             {"missing.pch", "指定されたPCHファイルは存在しません。"}, {"Work", "指定されたパスはフォルダです。"}, {"locked[SX100SY100].pch", "指定されたPCHファイルを読み込めません。"},
              {"notes.pch", kNotPch},    {"empty.pch", kNotPch}, {"ff.pch", kNotPch},
-             {"g[SX200SY100].pch", kWorkFailed}}; // the page file locked
+             {"a.spch", kWorkFailed},             // the work copy held open elsewhere
+             {"g[SX200SY100].pch", kWorkFailed}}; // then the page
          for (const auto& [name, message] : cases) {
-             if (message == kWorkFailed)
-                 pageLock = ::CreateFileA(r.WorkFile(true).c_str(), GENERIC_READ,
-                                          FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+             if (message == kWorkFailed) { // first the copy, then the page
+                 const bool page = held != INVALID_HANDLE_VALUE;
+                 ::CloseHandle(held);
+                 held = ::CreateFileA(r.WorkFile(page).c_str(), GENERIC_READ,
+                                      page ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr);
+             }
              Proc sender = r.Start(r.Q(name));
              EXPECT_EQ(r.Box("ERROR"), message) << name;
              EXPECT_TRUE(Ends(sender.handle));
@@ -277,37 +299,42 @@ const Row kRows[] = {
              EXPECT_EQ(r.Page(), page) << name;
              EXPECT_TRUE(Same(RectOf(w), before)) << name;
          }
+         ::CloseHandle(held);
+         EXPECT_EQ(r.Copy(), copy);
          ::CloseHandle(lock);
-         ::CloseHandle(pageLock);
      }},
-    {.id = "canvas_size_asked_and_stored",
-     .files = {{"plain.pch", kGzip}},
+    {.id = "canvas_size_asked_and_hand_overs_wait", // one question at a time, each its own size
+     .files = {{"plain.pch", kGzip}, {"p2.pch", kGzip + "2"}, {"t[SX640SY480].pch", kGzip + "t"}},
      .ini = {{"PB_SZX", "350"}},
      .start = "\"%plain.pch\"",
      .then = [](Case& r, HWND) {
          HWND d = r.Dialog(kCanvas);
          ASSERT_NE(d, nullptr);
          EXPECT_EQ(Item(d, 1012) + "x" + Item(d, 1013), "350x300");
+         for (const char* name : {"t[SX640SY480].pch", "p2.pch"}) // taken now, played in turn
+             EXPECT_TRUE(Ends(r.Start(r.Q(name)).handle)) << name;
          ::SetDlgItemTextA(d, 1012, "999");
          Command(d, IDCANCEL); // played at the stored size, nothing written
-         EXPECT_TRUE(WaitUntil([&] { return Has(r.Page(), {Size("width", 350)}); }));
-         EXPECT_EQ(r.Ini("PB_SZX") + r.Ini("PB_SZY"), "350<missing>");
          ASSERT_TRUE(Gone(d));
-         Proc sender = r.Start(r.Q("plain.pch"));
-         ASSERT_NE(d = r.Dialog(kCanvas), nullptr);
+         ASSERT_NE(d = r.Dialog(kCanvas), nullptr); // then the tagged file, then this question
+         EXPECT_EQ(Windows(0, [](HWND h) { return Text(h) == kCanvas; }).size(), 1u);
+         EXPECT_TRUE(Has(r.Page(), {Size("width", 640), Size("height", 480)}));
+         EXPECT_EQ(r.Copy() + r.Ini("PB_SZX") + r.Ini("PB_SZY"), kGzip + "t350<missing>");
          ::SetDlgItemTextA(d, 1012, "");
          Command(d, IDOK);
          EXPECT_EQ(r.Box("Lumaplay"), kNotInteger); // the framework's check and title
          ::SetDlgItemTextA(d, 1012, "512");
          ::SetDlgItemTextA(d, 1013, "20000");
          Command(d, IDOK);
-         EXPECT_TRUE(Ends(sender.handle));
-         EXPECT_TRUE(Has(r.Page(), {Size("width", 512), Size("height", 20000), "scroll=\"yes\""}));
+         EXPECT_TRUE(WaitUntil([&] { return Has(r.Page(), {Size("width", 512), Size("height", 20000), "scroll=\"yes\""}); }));
+         EXPECT_EQ(r.Copy(), kGzip + "2");
      },
      .after = {{"PB_SZX", "512"}, {"PB_SZY", "20000"}}},
-    {.id = "fixed_position_beyond_the_screen",
+    {.id = "fixed_position_beyond_the_screen_name_too_long",
      .ini = {{"CK_SET2", "1"}, {"ST_POSX", "5000"}, {"ST_POSY", "40"}, {"SV_POSX", "10"}},
-     .start = "", .title = "Lumaplay",
+     .start = kLongName.c_str(), // said, and left out
+     .box = "指定されたファイル名が長すぎます。",
+     .title = "Lumaplay", .path = "",
      .then = [](Case& r, HWND w) {
          const RECT rect = RectOf(w);
          EXPECT_EQ(rect.right, WorkArea().right);
@@ -364,7 +391,7 @@ const Row kRows[] = {
              ::SetDlgItemTextA(d, 1005, x);
              ::SetDlgItemTextA(d, 1006, y);
              Command(d, IDOK);
-             EXPECT_EQ(r.Box("Lumaplay"), *y ? kRange : kNotInteger) << x << "x" << y;
+             EXPECT_EQ(r.Box("Lumaplay"), *y ? "100 から 10000 までの整数を入力してください。" : kNotInteger) << x << "x" << y;
              EXPECT_EQ(worning ? r.Box("WORNING") : "", worning ? worning : "");
              EXPECT_TRUE(Sync(d) && Windows(0, [](HWND h) { return IsBox(h, "Lumaplay"); }).empty());
              EXPECT_EQ(ReadBytes(r.Ini()), before); // the dialog stays, nothing written
@@ -373,6 +400,12 @@ const Row kRows[] = {
          ::SetDlgItemTextA(d, 1006, "10000");
          Click(d, 1007);
          Click(d, 1008);
+         HANDLE lock = ::CreateFileA(r.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+         Command(d, IDOK); // a settings file that cannot be written: said, the values kept
+         EXPECT_EQ(r.Box("ERROR"), "設定を保存できませんでした。");
+         ::CloseHandle(lock);
+         EXPECT_TRUE(ReadBytes(r.Ini()) == before && Item(d, 1005) == "100");
          Command(d, IDOK);
          ASSERT_TRUE(Gone(d));
          EXPECT_EQ(Reg(".pch", nullptr), "<no key>"); // associations untouched
@@ -427,12 +460,17 @@ const Row kRows[] = {
      }},
     {.id = "garbage_settings_and_a_locked_ini", // "yes" reads as 0: nothing is asked
      .files = {{"plain.pch", kGzip}},
-     .ini = {{"CK_SET1", "yes"}, {"CK_SET2", "-3"}, {"ST_POSX", "-999999"}, {"ST_POSY", "abc"},
-             {"PB_SZX", "-5"}, {"SV_POSX", "99999999999"}},
-     .start = "\"%plain.pch\"", .title = kPaintBBS,
-     .page = {Size("width", -5), Size("height", 300)},
+     .ini = {{"CK_SET1", "yes"}, {"CK_SET3", "0"}, {"PB_SZX", "-500"}, {"PB_SZY", "-400"},
+             {"SV_POSX", "99999999999"}, {"SV_POSY", "abc"}},
+     .start = "\"%plain.pch\" -BP:99999", .title = kPaintBBS,
+     .page = {Size("width", -500), Size("height", -400)},
      .then = [](Case& r, HWND w) {
-         EXPECT_GE(RectOf(w).left, 0); // the fixed position was pulled back on screen
+         // A negative canvas and a huge launch index: the window stays whole on the work area.
+         RECT rect = RectOf(w), work = WorkArea(), in;
+         EXPECT_TRUE(::IntersectRect(&in, &rect, &work) && Same(in, rect)) << At(w);
+         EXPECT_LE(RectOf(::GetDlgItem(w, 1004)).right, rect.right);
+         EXPECT_GE(Width(RectOf(::GetDlgItem(w, 1001))), 40);
+         EXPECT_GT(Height(RectOf(::GetDlgItem(w, 1000))), 0);
          const std::string ini = ReadBytes(r.Ini());
          HANDLE lock = ::CreateFileA(r.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0);
          EXPECT_TRUE(r.Close(w) && ::CloseHandle(lock) && ReadBytes(r.Ini()) == ini);
@@ -440,7 +478,7 @@ const Row kRows[] = {
     {.id = "work_name_taken_by_a_file", // the user's file stays, the player still opens
      .files = {{"Work", "a file of the user's"}, {"w[SX120SY90].pch", kGzip}},
      .ini = {{"SV_POSX", "40"}, {"SV_POSY", "30"}},
-     .start = "\"%w[SX120SY90].pch\"", .box = kWorkFailed, .title = kPaintBBS,
+     .start = "\"%w[SX120SY90].pch\"", .box = kWorkFailed, .title = "Lumaplay",
      .then = [](Case&, HWND w) { EXPECT_EQ(At(w), "40,30"); }},
 };
 

@@ -54,11 +54,12 @@ TEST(Page, PlayerAndInitialPages) {
                                       "\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2"});
 }
 
-// Fit a 200 x 100 window (browser 180 x 40, scroll bar 16), then place it (step 25).
+// Fit a 200 x 100 window (browser 180 x 40, scroll bar 16, controls 120 wide), then place
+// it (step 25).
 static std::string Fit(Rect window, int canvasWidth, int canvasHeight, int index = -1,
                        int singleInstance = 0, bool centre = false) {
     const Rect work = {0, 0, 1024, 738};
-    FitResult f = FitWindowToCanvas({window, 180, 40, 16, work, canvasWidth, canvasHeight});
+    FitResult f = FitWindowToCanvas({window, 180, 40, 16, work, canvasWidth, canvasHeight, 120});
     ApplyStartupPlacement({index, singleInstance, centre, 25, work}, f);
     return Nums(f.x, f.y, f.width, f.height) + (f.scroll ? " scroll" : "");
 }
@@ -88,6 +89,8 @@ TEST(PlayerWindow, FitStartAndLayout) {
         {Fit(at, 400, 300, 13, 0, true), "75,100,436,400"}, // cascaded, a column per ten, first
         {Fit(at, 400, 300, 3, 1, true), "294,169,436,400"}, // one window only: centred
         {Fit(at, 400, 300, 5, 2), "100,50,436,400"},        // neither
+        {Fit(at, -500, -400), "100,50,120,100"}, // a negative canvas is none; controls keep room
+        {Fit(at, 400, 300, 99999, 0), "225,18,436,400"}, // a huge index wraps round on the work area
         {Start(false, -200, 100) + " " + Start(false, 100, -100), "-200,100 100,-100"}, // touching
         {Start(false, -201, 100) + " " + Start(false, 100, -101), "centre centre"}, // wholly off
         {Start(false, 1024, 0) + " " + Start(false, 0, 768), "centre centre"}, // off right; bottom

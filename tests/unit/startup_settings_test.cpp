@@ -16,7 +16,8 @@ static std::string Split(const std::string& line) {
     std::string names = files.files[0];
     for (int i = 1; i < files.count; ++i)
         names += std::string("|") + files.files[i];
-    return names + (files.launchIndex == -1 ? "" : " @" + std::to_string(files.launchIndex));
+    return names + (files.launchIndex == -1 ? "" : " @" + std::to_string(files.launchIndex)) +
+           (files.nameTooLong ? " too long" : "");
 }
 
 TEST(Startup, CommandLineLaunchAndHandOff) {
@@ -25,7 +26,7 @@ TEST(Startup, CommandLineLaunchAndHandOff) {
     auto title = [](const char* text) { return std::to_string(IsPlayerWindowTitle(text)); };
     Check({
         {Split("L \"0\"" + five + five + five + five), "0|1|2|3|4|5|1|2|3|4|5|1|2|3|4|5|1|2|3|4"},
-        {Split("L \"" + n259 + "\" \"" + n260 + "\" \"b\""), n259 + "|b"}, // too long: left out
+        {Split("L \"" + n259 + "\" \"" + n260 + "\" \"b\""), n259 + "|b too long"}, // left out, said
         {Split("\"C:\\P F\\L.exe\" \t \"a b\" \"c"), "a b"}, // "c unclosed: the scan ends
         {Split("L a  b\tc -BP:-4"), "a||b\tc @-4"}, // unquoted: every blank; -BP: takes one too
         {Split(BuildLaunchCommandLine("C:\\P F\\L.exe", BuildLaunchArguments(n259, 19))),
