@@ -22,6 +22,11 @@ namespace {
 // next instance reads what was written and not a cached copy.
 bool WriteSetting(const std::string& iniPath, const char* key, const std::string& value) {
     SettingsLock lock;
+    // A read-only settings file stays as it is, whoever runs the program: the platform
+    // would let the super-user rewrite it.
+    const DWORD attributes = ::GetFileAttributesA(iniPath.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return false;
     bool written = ::WritePrivateProfileStringA(kSettingsSection, key, value.c_str(),
                                                 iniPath.c_str()) != FALSE;
     ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, iniPath.c_str());

@@ -399,11 +399,10 @@ const Row kRows[] = {
          ::SetDlgItemTextA(d, 1006, "10000");
          Click(d, 1007);
          Click(d, 1008);
-         HANDLE lock = ::CreateFileA(r.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, 0, nullptr);
-         Command(d, IDOK); // a settings file that cannot be written: said, the values kept
+         ::SetFileAttributesA(r.Ini().c_str(), FILE_ATTRIBUTE_READONLY);
+         Command(d, IDOK); // a read-only settings file: said, the values kept
          EXPECT_EQ(r.Box("ERROR"), "設定を保存できませんでした。");
-         ::CloseHandle(lock);
+         ::SetFileAttributesA(r.Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
          EXPECT_TRUE(ReadBytes(r.Ini()) == before && Item(d, 1005) == "100");
          Command(d, IDOK);
          ASSERT_TRUE(Gone(d));
