@@ -2,7 +2,17 @@
 
 #include <windows.h>
 
-SettingsLock::SettingsLock() : m_mutex(::CreateMutexA(nullptr, FALSE, "Lumaplay-Quenby-Settings")) {
+namespace {
+
+// Opened once per process and kept: every read and write of the settings file takes it.
+HANDLE SettingsMutex() {
+    static const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, "Lumaplay-Quenby-Settings");
+    return mutex;
+}
+
+} // namespace
+
+SettingsLock::SettingsLock() : m_mutex(SettingsMutex()) {
     // An instance that ended while holding it leaves it abandoned, which still grants
     // it; after a long wait the file is used unguarded rather than not at all.
     if (m_mutex != nullptr)
@@ -12,8 +22,6 @@ SettingsLock::SettingsLock() : m_mutex(::CreateMutexA(nullptr, FALSE, "Lumaplay-
 SettingsLock::~SettingsLock() {
     if (m_owned)
         ::ReleaseMutex(m_mutex);
-    if (m_mutex != nullptr)
-        ::CloseHandle(m_mutex);
 }
 
 namespace {

@@ -21,31 +21,38 @@ const char kWorkFileText[] = "作業ファイルの作成に失敗しました�
 const char kFolderText[] = "指定されたパスはフォルダです。";
 const char kUnreadableText[] = "指定されたPCHファイルを読み込めません。";
 
-// Puts bytes in place of a work file only once they are all written: into a sibling
-// first, which then replaces the file. A full disk or a file held open elsewhere
+// A work file is replaced only once its new bytes are all there: they go to a sibling
+// first, which then takes the file's place. A full disk or a file held open elsewhere
 // leaves the old one whole, and the failure is reported.
-bool ReplaceWorkFile(const char* path, const std::string* text, const char* source) {
-    if (path[0] == '\0') // the work files could not be made
+bool PutInPlace(const char* path, const std::string& next, bool complete) {
+    if (complete && ::MoveFileExA(next.c_str(), path, MOVEFILE_REPLACE_EXISTING))
+        return true;
+    ::DeleteFileA(next.c_str());
+    return false;
+}
+
+// Both false when the work files could not be made at all (empty path).
+bool CopyToWorkFile(const char* path, const std::string& source) {
+    if (path[0] == '\0')
         return false;
     const std::string next = std::string(path) + "~";
-    bool ok;
-    if (source != nullptr) {
-        ok = ::CopyFileA(source, next.c_str(), FALSE) != FALSE;
-    } else {
-        HANDLE file = ::CreateFileA(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return false;
-        DWORD written = 0;
-        ok = ::WriteFile(file, text->data(), static_cast<DWORD>(text->size()), &written,
-                         nullptr) &&
-             written == text->size();
-        ok = ::CloseHandle(file) && ok;
-    }
-    ok = ok && ::MoveFileExA(next.c_str(), path, MOVEFILE_REPLACE_EXISTING);
-    if (!ok)
-        ::DeleteFileA(next.c_str());
-    return ok;
+    return PutInPlace(path, next, ::CopyFileA(source.c_str(), next.c_str(), FALSE) != FALSE);
+}
+
+bool WriteWorkFile(const char* path, const std::string& text) {
+    if (path[0] == '\0')
+        return false;
+    const std::string next = std::string(path) + "~";
+    HANDLE file = ::CreateFileA(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool complete = ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written,
+                                nullptr) &&
+                    written == text.size();
+    complete = ::CloseHandle(file) && complete;
+    return PutInPlace(path, next, complete);
 }
 
 } // namespace
@@ -136,7 +143,7 @@ void CPlayerDlg::OnPlay() {
 
     // A copy or page that cannot be written leaves the window as a rejected file does:
     // the previous page, copy and title stay.
-    if (!ReplaceWorkFile(m_szPchCopyPath, nullptr, m_strPchPath.c_str()) ||
+    if (!CopyToWorkFile(m_szPchCopyPath, m_strPchPath) ||
         !WritePlayerPage(kind, size, fit.scroll)) {
         SetWindowText(caption);
         ShowError(kWorkFileText);
@@ -177,13 +184,11 @@ bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
 }
 
 bool CPlayerDlg::WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll) {
-    const std::string page =
-        PlayerPageText(kind, size.width, size.height, scroll, m_strAppDir, m_strPchRelPath);
-    return ReplaceWorkFile(m_szPagePath, &page, nullptr);
+    return WriteWorkFile(m_szPagePath, PlayerPageText(kind, size.width, size.height, scroll,
+                                                      m_strAppDir, m_strPchRelPath));
 }
 
 void CPlayerDlg::WriteInitialPage() {
-    const std::string page = InitialPageText();
-    if (ReplaceWorkFile(m_szPagePath, &page, nullptr))
+    if (WriteWorkFile(m_szPagePath, InitialPageText()))
         m_browser.Navigate(m_szPagePath);
 }
