@@ -19,7 +19,8 @@ std::string CommandLineTail(const char* commandLine) {
     return reinterpret_cast<const char*>(p);
 }
 
-void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out) {
+void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out,
+                      NameLength nameLength) {
     std::memset(out.files, 0, sizeof(out.files));
     out.count = 0;
     out.launchIndex = -1;
@@ -44,7 +45,9 @@ void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineF
         if (close == std::string::npos)
             break;
         std::size_t length = close - open - 1;
-        if (length < static_cast<std::size_t>(kCmdFileSize)) {
+        const std::string name = line.substr(open + 1, length);
+        if ((nameLength ? nameLength(name) : length) < static_cast<std::size_t>(kCmdFileSize) &&
+            length < static_cast<std::size_t>(kCmdFileBytes)) {
             std::memcpy(out.files[out.count], line.data() + open + 1, length);
             ++out.count;
         } else {

@@ -6,10 +6,15 @@
 #include "framework/mbstr.h"
 
 constexpr int kMaxCmdFiles = 20;
-constexpr int kCmdFileSize = 260; // bytes per entry: 259 characters and the NUL
+constexpr int kCmdFileSize = 260; // longest name: 259 characters and the NUL
+// Bytes per entry: a name of 259 UTF-16 units takes at most three bytes each in UTF-8.
+constexpr int kCmdFileBytes = 3 * kCmdFileSize;
+
+// A name's length as its entry counts it (by default its bytes).
+using NameLength = std::size_t (*)(const std::string& name);
 
 struct CommandLineFiles {
-    char files[kMaxCmdFiles][kCmdFileSize]; // unused entries are all zero
+    char files[kMaxCmdFiles][kCmdFileBytes]; // unused entries are all zero
     int count;                              // 1 to kMaxCmdFiles
     int launchIndex;                        // value of "-BP:", -1 when absent
     bool nameTooLong;                       // a name was left out for its length
@@ -21,6 +26,7 @@ std::string CommandLineTail(const char* commandLine);
 
 // Splits the tail. Names are double-quoted; an unquoted tail splits at every blank.
 // The scan ends at the first missing double quote. A name too long for an entry is
-// left out rather than cut into a different path. There is always at least one
-// entry (an empty one when nothing else was found).
-void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out);
+// left out rather than cut into a different path: one whose length is kCmdFileSize or
+// more. There is always at least one entry (an empty one when nothing else was found).
+void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out,
+                      NameLength length = nullptr);

@@ -3,21 +3,44 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "framework/text.h"
 #include "framework/wnd.h"
 
 namespace {
 
 struct HandOffContext {
-    const std::string* fileName;
-    const char* propName;
+    const COPYDATASTRUCT* record;
+    const std::wstring* propName;
     int count; // matching windows met so far; only the first gets the record
     bool delivered;
 };
 
-bool IsPlayerWindow(HWND hwnd, const char* propName) {
+bool IsPlayerWindow(HWND hwnd, const std::wstring& propName) {
     char title[1024] = {};
     ::GetWindowTextA(hwnd, title, sizeof(title));
-    return title[0] != '\0' && IsPlayerWindowTitle(title) && ::GetPropA(hwnd, propName) != nullptr;
+    return title[0] != '\0' && IsPlayerWindowTitle(title) &&
+           ::GetPropW(hwnd, propName.c_str()) != nullptr;
+}
+
+// The record for a name: the name in the ANSI code page where that holds it, exactly as
+// every build of the program sends and reads it; otherwise the tagged form with the
+// whole name, whose stand-in is the short name that an older window can still open.
+COPYDATASTRUCT HandOffRecord(const std::string& fileName, std::string& data) {
+    const std::wstring wide = Widen(fileName);
+    COPYDATASTRUCT record = {};
+    if (ToCodePage(CP_ACP, wide, data)) {
+        record.dwData = 0;
+        record.cbData = static_cast<DWORD>(data.size() + 1); // the NUL is sent too
+    } else {
+        std::string standIn;
+        if (!ToCodePage(CP_ACP, ShortPath(wide), standIn))
+            standIn.clear();
+        data = BuildWideHandOffData(standIn, std::u16string(wide.begin(), wide.end()));
+        record.dwData = kWideHandOffTag;
+        record.cbData = static_cast<DWORD>(data.size());
+    }
+    record.lpData = &data[0];
+    return record;
 }
 
 // Visits the top-level windows of this thread's desktop in Z order, as EnumWindows
@@ -29,13 +52,13 @@ void EnumTopLevelWindows(WNDENUMPROC proc, LPARAM param) {
 }
 
 struct PropSearch {
-    const char* propName;
+    std::wstring propName;
     HWND found;
 };
 
 BOOL CALLBACK FindWindowWithProp(HWND hwnd, LPARAM param) {
     PropSearch& search = *reinterpret_cast<PropSearch*>(param);
-    if (::GetPropA(hwnd, search.propName) == nullptr)
+    if (::GetPropW(hwnd, search.propName.c_str()) == nullptr)
         return TRUE;
     search.found = hwnd;
     return FALSE;
@@ -52,7 +75,7 @@ bool ActivateRunningInstance(const char* mutexName, const char* propName) {
     if (::GetLastError() != ERROR_ALREADY_EXISTS)
         return true;
 
-    PropSearch search = {propName, nullptr};
+    PropSearch search = {Widen(propName), nullptr};
     EnumTopLevelWindows(&FindWindowWithProp, reinterpret_cast<LPARAM>(&search));
     if (HWND hwnd = search.found) {
         if (::IsIconic(hwnd))
@@ -65,22 +88,21 @@ bool ActivateRunningInstance(const char* mutexName, const char* propName) {
 
 BOOL CALLBACK HandOffEnumProc(HWND hwnd, LPARAM param) {
     HandOffContext& context = *reinterpret_cast<HandOffContext*>(param);
-    if (!IsPlayerWindow(hwnd, context.propName))
+    if (!IsPlayerWindow(hwnd, *context.propName))
         return TRUE;
     if (context.count++ > 0)
         return TRUE;
-    COPYDATASTRUCT record = {};
-    record.dwData = 0;
-    record.cbData = static_cast<DWORD>(context.fileName->size() + 1);
-    record.lpData = const_cast<char*>(context.fileName->c_str());
     // The player window answers TRUE once it has taken the name.
-    context.delivered =
-        ::SendMessageA(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record)) != 0;
+    context.delivered = ::SendMessageA(hwnd, WM_COPYDATA, 0,
+                                       reinterpret_cast<LPARAM>(context.record)) != 0;
     return TRUE;
 }
 
 bool SendFileToRunningInstance(const std::string& fileName, const char* propName) {
-    HandOffContext context = {&fileName, propName, 0, false};
+    std::string data;
+    const COPYDATASTRUCT record = HandOffRecord(fileName, data);
+    const std::wstring prop = Widen(propName);
+    HandOffContext context = {&record, &prop, 0, false};
     EnumTopLevelWindows(&HandOffEnumProc, reinterpret_cast<LPARAM>(&context));
     return context.delivered;
 }
@@ -97,23 +119,23 @@ bool HandFileToRunningInstance(const std::string& fileName, const char* propName
 }
 
 bool LaunchProcess(const std::string& programPath, const std::string& arguments, bool wait) {
-    std::string line = BuildLaunchCommandLine(programPath, arguments);
-    std::vector<char> commandLine(line.begin(), line.end());
-    commandLine.push_back('\0');
+    std::wstring line = Widen(BuildLaunchCommandLine(programPath, arguments));
+    std::vector<wchar_t> commandLine(line.begin(), line.end());
+    commandLine.push_back(L'\0');
 
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                           nullptr, nullptr, &startup, &process))
         return false;
     ::CloseHandle(process.hThread);
     if (wait) {
         while (::WaitForSingleObject(process.hProcess, 1000) == WAIT_TIMEOUT) {
             MSG msg;
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
+                ::DispatchMessageW(&msg);
             }
         }
     }

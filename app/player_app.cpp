@@ -7,6 +7,7 @@
 #include "app/instance.h"
 #include "app/paths.h"
 #include "app/startup.h"
+#include "framework/text.h"
 #include "playback/web_browser.h"
 #include "settings/settings_store.h"
 #include "ui/player_dlg.h"
@@ -17,7 +18,15 @@ CPlayerApp theApp;
 
 // A file or a folder of that name.
 bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A name's length as an entry counts it: in bytes of the ANSI code page where that
+// holds the name, as it always was; otherwise in UTF-16 units, as the system counts.
+std::size_t SystemNameLength(const std::string& name) {
+    const std::wstring wide = Widen(name);
+    std::string ansi;
+    return ToCodePage(CP_ACP, wide, ansi) ? ansi.size() : wide.size();
 }
 
 constexpr DWORD kPauseAfterLaunchMs = 50;
@@ -27,9 +36,14 @@ const char kNameTooLongText[] = "指定されたファイル名が長すぎま�
 // own, so a relative name is completed against this one's first. A name the system
 // cannot complete within an entry's size is passed on as it was given.
 std::string AbsoluteName(const char* name) {
-    char full[kCmdFileSize] = {};
-    DWORD length = name[0] != '\0' ? ::GetFullPathNameA(name, sizeof(full), full, nullptr) : 0;
-    return length > 0 && length < sizeof(full) ? std::string(full) : std::string(name);
+    wchar_t full[kCmdFileSize] = {};
+    DWORD length = name[0] != '\0' ? ::GetFullPathNameW(Widen(name).c_str(), kCmdFileSize, full,
+                                                         nullptr)
+                                    : 0;
+    if (length == 0 || length >= kCmdFileSize)
+        return name;
+    const std::string absolute = Narrow(full);
+    return SystemNameLength(absolute) < kCmdFileSize ? absolute : std::string(name);
 }
 
 } // namespace
@@ -45,24 +59,23 @@ CPlayerApp::CPlayerApp() {
 CPlayerApp::~CPlayerApp() = default;
 
 bool CPlayerApp::InitInstance() {
-    char programPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);
-    ProgramPaths paths = ComposeProgramPaths(programPath, IsAnsiLeadByte);
+    const std::string programPath = ProgramFilePath();
+    ProgramPaths paths = ComposeProgramPaths(programPath, NoLeadBytes);
     m_strIniPath = paths.iniPath;
     m_strViewerDir = paths.viewerDir;
 
     for (const std::string& required : RequiredAppletFiles(m_strViewerDir)) {
         if (!FileExists(required)) {
-            ::MessageBoxA(nullptr, kAppletMissingText, kErrorCaption, MB_OK);
+            ShowMessage(nullptr, kAppletMissingText, kErrorCaption, MB_OK);
             return false;
         }
     }
 
     CommandLineFiles command;
-    SplitCommandLine(m_lpCmdLine, IsAnsiLeadByte, command);
+    SplitCommandLine(m_lpCmdLine, NoLeadBytes, command, SystemNameLength);
     std::memcpy(m_szCmdFiles, command.files, sizeof(m_szCmdFiles));
     if (command.nameTooLong)
-        ::MessageBoxA(nullptr, kNameTooLongText, kErrorCaption, MB_OK);
+        ShowMessage(nullptr, kNameTooLongText, kErrorCaption, MB_OK);
 
     int singleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
     if (LaunchesOneProcessPerFile(command.count, singleInstance)) {

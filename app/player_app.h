@@ -13,7 +13,7 @@ class CPlayerApp : public CWinApp {
     ~CPlayerApp() override;
     bool InitInstance() override;
 
-    char m_szCmdFiles[kMaxCmdFiles][kCmdFileSize] = {};
+    char m_szCmdFiles[kMaxCmdFiles][kCmdFileBytes] = {}; // names in UTF-8
     std::string m_strIniPath;
     std::string m_strViewerDir;
 };

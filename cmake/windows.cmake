@@ -14,6 +14,7 @@ add_library(lumaplay_win STATIC
     framework/wnd.cpp
     framework/dialog.cpp
     framework/common_controls.cpp
+    framework/text.cpp
     framework/system_dlls.cpp
     app/instance.cpp
     app/player_app.cpp
@@ -60,6 +61,8 @@ if(BUILD_TESTING)
 
     add_executable(e2e_tests tests/e2e/scenarios_e2e.cpp)
     set_target_properties(e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} CXX_STANDARD 20)
+    # The rows are UTF-8 text throughout, as the harness hands it to the wide functions.
+    target_compile_options(e2e_tests PRIVATE -fexec-charset=UTF-8)
     target_link_libraries(e2e_tests PRIVATE gtest_main)
     target_link_options(e2e_tests PRIVATE -static)
     add_dependencies(e2e_tests Lumaplay)

@@ -7,6 +7,7 @@
 #include "controls/flat_button_geometry.h"
 #include "controls/offscreen_dc.h"
 #include "framework/app.h"
+#include "framework/text.h"
 
 BEGIN_MESSAGE_MAP(CFlatIconButton)
 ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
@@ -137,7 +138,7 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         }
     }
 
-    std::string text = GetWindowText();
+    const std::wstring text = Widen(GetWindowText());
     if (m_hIconHot != nullptr) {
         Rect icon = IconRect(r, m_cxIcon, m_cyIcon, !text.empty(), pressed);
         ::DrawStateA(dc.m_hDC, nullptr, nullptr,
@@ -152,11 +153,11 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         ::SetTextColor(dc.m_hDC, hot ? m_crHotText : m_crNormalText);
         ::SetBkColor(dc.m_hDC, hot ? m_crHotBk : m_crNormalBk);
         RECT measured = {room.left, room.top, room.right, room.bottom};
-        ::DrawTextA(dc.m_hDC, text.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
+        ::DrawTextW(dc.m_hDC, text.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
         Rect caption =
             CenterCaption(room, measured.right - measured.left, measured.bottom - measured.top);
         ::SetBkMode(dc.m_hDC, TRANSPARENT);
-        ::DrawStateA(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
+        ::DrawStateW(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
                      static_cast<WPARAM>(text.size()), caption.left, caption.top, caption.Width(),
                      caption.Height(), DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
     }

@@ -4,6 +4,7 @@
 
 #include "app/cmdline.h"
 #include "app/paths.h"
+#include "framework/text.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -31,17 +32,25 @@ HINSTANCE AfxGetInstanceHandle() {
     return ::GetModuleHandleA(nullptr);
 }
 
-bool IsAnsiLeadByte(unsigned char c) {
-    return ::IsDBCSLeadByte(c) != FALSE;
+std::string ProgramFilePath() {
+    // A buffer that grows: a folder of long Unicode names can pass the old limit.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD got = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (got == 0)
+            return std::string();
+        if (got < path.size())
+            return Narrow(path.substr(0, got));
+        path.resize(path.size() * 2);
+    }
 }
 
 int CWinApp::Run(HINSTANCE instance) {
     m_hInstance = instance;
-    g_cmdLineTail = CommandLineTail(::GetCommandLineA());
+    // The wide command line: names the ANSI code page cannot hold come through whole.
+    g_cmdLineTail = CommandLineTail(Narrow(::GetCommandLineW()).c_str());
     m_lpCmdLine = g_cmdLineTail.c_str();
-    char modulePath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    g_exeName = SplitPath(modulePath, IsAnsiLeadByte).name;
+    g_exeName = SplitPath(ProgramFilePath(), NoLeadBytes).name;
     m_pszExeName = g_exeName.c_str();
     if (m_pszAppName[0] == '\0')
         m_pszAppName = m_pszExeName;
@@ -50,7 +59,7 @@ int CWinApp::Run(HINSTANCE instance) {
 }
 
 int AfxMessageBox(const char* text, UINT type) {
-    return ::MessageBoxA(::GetActiveWindow(), text, AfxGetApp()->m_pszAppName, type);
+    return ShowMessage(::GetActiveWindow(), text, AfxGetApp()->m_pszAppName, type);
 }
 
 CWaitCursor::CWaitCursor() : m_previous(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CWnd;
 
 class CWinApp {
@@ -16,9 +18,9 @@ class CWinApp {
     virtual bool InitInstance() = 0;
 
     HINSTANCE m_hInstance = nullptr;
-    const char* m_lpCmdLine = ""; // command line without the program's own name
+    const char* m_lpCmdLine = ""; // command line without the program's own name (UTF-8)
     CWnd* m_pMainWnd = nullptr;
-    const char* m_pszExeName = ""; // program file name without folder and extension
+    const char* m_pszExeName = ""; // program file name without folder and extension (UTF-8)
     const char* m_pszAppName = ""; // title of the framework's own message boxes
 
     // Called by the entry point.
@@ -28,9 +30,12 @@ class CWinApp {
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 
-// A message box with the application's title as caption and no owner but the
-// active window of this thread.
+// A message box with one of the program's own texts, the application's title as
+// caption and no owner but the active window of this thread.
 int AfxMessageBox(const char* text, UINT type);
+
+// The full path of the program's own file (UTF-8).
+std::string ProgramFilePath();
 
 // Wait cursor for the lifetime of the object.
 class CWaitCursor {
@@ -43,6 +48,3 @@ class CWaitCursor {
   private:
     HCURSOR m_previous;
 };
-
-// The system's lead-byte test for the ANSI code page, for the portable helpers.
-bool IsAnsiLeadByte(unsigned char c);

@@ -9,7 +9,7 @@ void CDataExchange::Fail() {
     HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, m_idLastControl);
     if (control != nullptr) {
         ::SetFocus(control);
-        ::SendMessageA(control, EM_SETSEL, 0, -1);
+        ::SendMessageW(control, EM_SETSEL, 0, -1);
     }
 }
 
@@ -19,11 +19,7 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value) {
     dx->m_idLastControl = id;
     HWND control = ::GetDlgItem(dx->m_pDlgWnd->m_hWnd, id);
     if (dx->m_bSaveAndValidate) {
-        int length = ::GetWindowTextLengthA(control);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        int copied = ::GetWindowTextA(control, &text[0], length + 1);
-        text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        value = text;
+        value = WindowText(control);
     } else {
         SetWindowTextIfChanged(control, value.c_str());
     }
@@ -59,11 +55,11 @@ void CDialog::OnCancel() {
 void CDialog::EndDialog(int result) {
     m_nModalResult = result;
     m_bModalRunning = false;
-    ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // wake the modal loop
+    ::PostMessageW(m_hWnd, WM_NULL, 0, 0); // wake the modal loop
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg) {
-    return ::IsDialogMessageA(m_hWnd, msg);
+    return ::IsDialogMessageW(m_hWnd, msg);
 }
 
 INT_PTR CDialog::DoModal() {
@@ -75,7 +71,7 @@ INT_PTR CDialog::DoModal() {
 
     m_nModalResult = -1;
     m_bModalRunning = true;
-    HWND hwnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+    HWND hwnd = ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     if (hwnd == nullptr)
         return -1;
@@ -87,7 +83,7 @@ INT_PTR CDialog::DoModal() {
 
     MSG msg;
     while (m_bModalRunning) {
-        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
@@ -96,7 +92,7 @@ INT_PTR CDialog::DoModal() {
             break;
         if (!PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     if (ownerDisabled) {
@@ -137,7 +133,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lPa
     // A dialog that neither centres itself nor was moved is centred over its owner.
     RECT after;
     ::GetWindowRect(hwnd, &after);
-    if (::IsWindow(hwnd) && !(::GetWindowLongA(hwnd, GWL_STYLE) & DS_CENTER) &&
+    if (::IsWindow(hwnd) && !(::GetWindowLongW(hwnd, GWL_STYLE) & DS_CENTER) &&
         ::EqualRect(&before, &after))
         self->CenterWindow();
     return result;
@@ -185,11 +181,11 @@ void DDX_Check(CDataExchange* dx, int id, int& value) {
         return;
     HWND control = ::GetDlgItem(dx->m_pDlgWnd->m_hWnd, id);
     if (dx->m_bSaveAndValidate) {
-        value = ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value = ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     } else {
         if (value < 0 || value > 2)
             value = 0;
-        ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+        ::SendMessageW(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
     }
 }
 

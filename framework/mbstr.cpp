@@ -6,6 +6,10 @@ bool IsCp932LeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+bool NoLeadBytes(unsigned char) {
+    return false;
+}
+
 std::size_t MbCharLen(const std::string& s, std::size_t pos, LeadByteTest isLead) {
     if (pos + 1 < s.size() && isLead(static_cast<unsigned char>(s[pos])))
         return 2;

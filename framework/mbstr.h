@@ -11,6 +11,10 @@ using LeadByteTest = bool (*)(unsigned char);
 // Lead bytes of code page 932 (Shift_JIS): 0x81-0x9F and 0xE0-0xFC.
 bool IsCp932LeadByte(unsigned char c);
 
+// UTF-8 text, as the program holds names: no byte of a multibyte character is an ASCII
+// byte, so the searches for ASCII text need no lead byte skipped.
+bool NoLeadBytes(unsigned char c);
+
 // Length in bytes of the character that starts at s[pos] (1 or 2; 1 at the end).
 std::size_t MbCharLen(const std::string& s, std::size_t pos, LeadByteTest isLead);
 

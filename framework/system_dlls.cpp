@@ -23,13 +23,13 @@ BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
     return fn != nullptr && fn(init);
 }
 
-BOOL GetOpenFileNameA(OPENFILENAMEA* ofn) {
-    SYSTEM_PROC("comdlg32.dll", GetOpenFileNameA, BOOL(WINAPI*)(OPENFILENAMEA*));
+BOOL GetOpenFileNameW(OPENFILENAMEW* ofn) {
+    SYSTEM_PROC("comdlg32.dll", GetOpenFileNameW, BOOL(WINAPI*)(OPENFILENAMEW*));
     return fn != nullptr && fn(ofn);
 }
 
-UINT DragQueryFileA(HDROP drop, UINT index, char* file, UINT size) {
-    SYSTEM_PROC("shell32.dll", DragQueryFileA, UINT(WINAPI*)(HDROP, UINT, char*, UINT));
+UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size) {
+    SYSTEM_PROC("shell32.dll", DragQueryFileW, UINT(WINAPI*)(HDROP, UINT, wchar_t*, UINT));
     return fn != nullptr ? fn(drop, index, file, size) : 0;
 }
 

@@ -12,8 +12,8 @@
 namespace sys {
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
-BOOL GetOpenFileNameA(OPENFILENAMEA* ofn);
-UINT DragQueryFileA(HDROP drop, UINT index, char* file, UINT size);
+BOOL GetOpenFileNameW(OPENFILENAMEW* ofn);
+UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
 void DragFinish(HDROP drop);
 void SHChangeNotify(LONG event, UINT flags, const void* item1, const void* item2);
 HRESULT OleInitialize(void* reserved);

@@ -3,8 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "framework/text.h"
+
 namespace {
-const char kObjectProp[] = "Lumaplay.CWnd";
+const wchar_t kObjectProp[] = L"Lumaplay.CWnd";
 }
 
 void BringToForeground(HWND hwnd) {
@@ -12,15 +14,17 @@ void BringToForeground(HWND hwnd) {
         ::SetForegroundWindow(hwnd);
 }
 
+std::string WindowText(HWND hwnd) {
+    int length = ::GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int copied = ::GetWindowTextW(hwnd, &text[0], length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return Narrow(text);
+}
+
 void SetWindowTextIfChanged(HWND hwnd, const char* text) {
-    const std::size_t length = std::strlen(text);
-    if (static_cast<std::size_t>(::GetWindowTextLengthA(hwnd)) == length) {
-        std::string current(length + 1, '\0');
-        const int copied = ::GetWindowTextA(hwnd, &current[0], static_cast<int>(length) + 1);
-        if (copied == static_cast<int>(length) && std::memcmp(current.data(), text, length) == 0)
-            return;
-    }
-    ::SetWindowTextA(hwnd, text);
+    if (WindowText(hwnd) != text)
+        ::SetWindowTextW(hwnd, Widen(text).c_str());
 }
 
 CWnd::~CWnd() {
@@ -29,7 +33,7 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
-    return static_cast<CWnd*>(::GetPropA(hwnd, kObjectProp));
+    return static_cast<CWnd*>(::GetPropW(hwnd, kObjectProp));
 }
 
 bool CWnd::SubclassDlgItem(int id, CWnd* parent) {
@@ -42,17 +46,17 @@ bool CWnd::SubclassWindow(HWND hwnd) {
         return false;
     m_hWnd = hwnd;
     PreSubclassWindow();
-    ::SetPropA(hwnd, kObjectProp, this);
+    ::SetPropW(hwnd, kObjectProp, this);
     m_oldWndProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
     return true;
 }
 
 HWND CWnd::UnsubclassWindow() {
     HWND hwnd = m_hWnd;
     if (hwnd != nullptr && m_oldWndProc != nullptr) {
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_oldWndProc));
-        ::RemovePropA(hwnd, kObjectProp);
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_oldWndProc));
+        ::RemovePropW(hwnd, kObjectProp);
     }
     m_oldWndProc = nullptr;
     m_hWnd = nullptr;
@@ -72,17 +76,13 @@ LRESULT CWnd::Default() {
 }
 
 std::string CWnd::GetWindowText() const {
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return WindowText(m_hWnd);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_oldWndProc != nullptr)
-        return ::CallWindowProcA(m_oldWndProc, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+        return ::CallWindowProcW(m_oldWndProc, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 bool CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -123,7 +123,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* self = FromHandle(hwnd);
     if (self == nullptr)
-        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
     CurrentMessage saved = self->m_current;
     self->m_current = {message, wParam, lParam};
     LRESULT result;
@@ -131,7 +131,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         // The window is gone after this: hand the message on and let go of it.
         WNDPROC old = self->m_oldWndProc;
         self->UnsubclassWindow();
-        result = ::CallWindowProcA(old, hwnd, message, wParam, lParam);
+        result = ::CallWindowProcW(old, hwnd, message, wParam, lParam);
         return result;
     }
     result = self->WindowProc(message, wParam, lParam);

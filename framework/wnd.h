@@ -39,8 +39,10 @@ struct MessageMapEntry {
 // round trip to the window system for nothing.
 void BringToForeground(HWND hwnd);
 
-// Sets a window's text only when it differs: an unchanged caption or field is not
-// redrawn, and the caret and selection of an edit field stay where they are.
+// A window's text, and setting it only when it differs: an unchanged caption or field
+// is not redrawn, and the caret and selection of an edit field stay where they are.
+// Both in UTF-8, through the wide functions: the text is whatever name it shows.
+std::string WindowText(HWND hwnd);
 void SetWindowTextIfChanged(HWND hwnd, const char* text);
 
 class CWnd {

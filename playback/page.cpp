@@ -88,3 +88,18 @@ std::string InitialPageText() {
             "</BODY></HTML>\r\n";
     return page;
 }
+
+std::string FileUrl(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string url = "file:///";
+    for (unsigned char c : path) {
+        if (c <= ' ' || c >= 0x7F || c == '%' || c == '#' || c == '?') {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 0xF];
+        } else {
+            url += static_cast<char>(c);
+        }
+    }
+    return url;
+}

@@ -13,3 +13,7 @@ std::string PlayerPageText(AnimationKind kind, int width, int height, bool scrol
                            const std::string& appDir, const std::string& pchRelPath);
 
 std::string InitialPageText();
+
+// "file:///" and the path (UTF-8, forward slashes), every byte outside printable ASCII
+// and every character that ends or escapes a URL's path written as %XX.
+std::string FileUrl(const std::string& path);

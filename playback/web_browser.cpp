@@ -4,6 +4,7 @@
 #include <exdisp.h>
 #include <ole2.h>
 
+#include "framework/text.h"
 #include "res/resource.h"
 
 namespace {
@@ -209,11 +210,10 @@ void CWebBrowser::Navigate(const char* path) {
     BrowserSite* site = SiteOf(m_hWnd);
     if (site == nullptr || site->Browser() == nullptr)
         return;
-    int length = ::MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    BSTR url = sys::SysAllocStringLen(nullptr, length > 0 ? length - 1 : 0);
+    const std::wstring wide = Widen(path);
+    BSTR url = sys::SysAllocStringLen(wide.c_str(), static_cast<UINT>(wide.size()));
     if (url == nullptr)
         return;
-    ::MultiByteToWideChar(CP_ACP, 0, path, -1, url, length);
     site->Browser()->Navigate(url, nullptr, nullptr, nullptr, nullptr);
     sys::SysFreeString(url);
 }
@@ -224,10 +224,7 @@ std::string CWebBrowser::GetLocationURL() const {
     if (site == nullptr || site->Browser() == nullptr ||
         FAILED(site->Browser()->get_LocationURL(&url)) || url == nullptr)
         return std::string();
-    int size = ::WideCharToMultiByte(CP_ACP, 0, url, -1, nullptr, 0, nullptr, nullptr);
-    std::string text(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, url, -1, &text[0], size, nullptr, nullptr);
+    std::string text = Narrow(url);
     sys::SysFreeString(url);
-    text.resize(text.find('\0'));
     return text;
 }

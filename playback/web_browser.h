@@ -13,8 +13,8 @@ void AfxEnableControlContainer();
 
 class CWebBrowser : public CWnd {
   public:
-    // Shows the local file at path (a plain path, not a URL).
+    // Shows the local file at path (a plain path in UTF-8, not a URL).
     void Navigate(const char* path);
-    // The address the control shows, in the ANSI code page; empty when none.
+    // The address the control shows, in UTF-8; empty when none.
     std::string GetLocationURL() const;
 };

@@ -35,9 +35,15 @@ if [ "${#missing[@]}" -gt 0 ]; then
     fi
 fi
 
-# The Japanese locale makes Wine's ANSI code page 932.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    $SUDO sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-    $SUDO locale-gen >/dev/null || { echo "ERROR: generating the ja_JP.UTF-8 locale failed." >&2; exit 1; }
+# The locale sets Wine's ANSI code page: Japanese 932 for the program's own system,
+# and western 1252 and Korean 949, on which the end-to-end tests run again.
+for locale in ja_JP en_US ko_KR; do
+    if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8$"; then
+        $SUDO sed -i "s/^# *$locale.UTF-8 UTF-8/$locale.UTF-8 UTF-8/" /etc/locale.gen
+        grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+        generate=1
+    fi
+done
+if [ -n "${generate:-}" ]; then
+    $SUDO locale-gen >/dev/null || { echo "ERROR: generating the locales failed." >&2; exit 1; }
 fi

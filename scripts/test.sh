@@ -47,6 +47,22 @@ bash fuzz/run.sh "${LUMAPLAY_FUZZ_SECONDS:-5}" 2>&1 | tee "$fuzz_log" || status=
 passed=$((passed + $(grep -c ': Done [0-9]* runs' "$fuzz_log" || true)))
 failed=$((failed + $(grep -c ': FAILED' "$fuzz_log" || true)))
 
+# One CTest run of the current build's Windows tests (all, or those args select) under
+# the locale given, whose code page Wine takes for the system's.
+run_windows_tests() {
+    local log="build/ctest-$1-${3%%.*}.log"
+    echo "-- $3"
+    # shellcheck disable=SC2086
+    ctest --preset "$1" $2 -V >"$log" 2>&1 || status=1
+    # The tests that failed or were skipped (with the reason each skipped one gave),
+    # then the summary.
+    grep -E '^ *[0-9]+/[0-9]+ Test .*(Failed|Skipped|Not Run|Timeout)' "$log" || true
+    grep -A1 -E '^[0-9]+: .*: Skipped$' "$log" | sed -nE 's/^[0-9]+: (.+)$/  skipped because: \1/p' |
+        grep -v ': Skipped$' || true
+    sed -n '/tests passed, /,$p' "$log"
+    count_ctest "$log" "$1 ($3)"
+}
+
 trap stop_wine EXIT
 start_display
 for build in $RUNNABLE_BUILDS; do
@@ -61,15 +77,14 @@ for build in $RUNNABLE_BUILDS; do
     else
         unset LUMAPLAY_OTHER_BUILD
     fi
-    log="build/ctest-$build.log"
-    ctest --preset "$build" -V >"$log" 2>&1 || status=1
-    # The tests that failed or were skipped (with the reason each skipped one gave),
-    # then the summary.
-    grep -E '^ *[0-9]+/[0-9]+ Test .*(Failed|Skipped|Not Run|Timeout)' "$log" || true
-    grep -A1 -E '^[0-9]+: .*: Skipped$' "$log" | sed -nE 's/^[0-9]+: (.+)$/  skipped because: \1/p' |
-        grep -v ': Skipped$' || true
-    sed -n '/tests passed, /,$p' "$log"
-    count_ctest "$log" "$build"
+    run_windows_tests "$build" "" ja_JP.UTF-8
+    # The end-to-end rows again on a western and a Korean system: names and texts must
+    # not depend on the system's code page.
+    for locale in en_US.UTF-8 ko_KR.UTF-8; do
+        stop_wine_server
+        LANG=$locale LC_ALL=$locale start_wine_services
+        LANG=$locale LC_ALL=$locale run_windows_tests "$build" "-R ^E2E/" "$locale"
+    done
     stop_wine_server
 done
 

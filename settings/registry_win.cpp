@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "framework/text.h"
+
 namespace {
 HKEY ToHkey(Registry::Key key) {
     return reinterpret_cast<HKEY>(key);
@@ -13,9 +15,13 @@ HKEY ToHkey(Registry::Key key) {
 Registry::Key FromHkey(HKEY key) {
     return reinterpret_cast<Registry::Key>(key);
 }
-const char* ValueName(const std::string& name) {
-    return name.empty() ? nullptr : name.c_str();
-}
+// Names and values are UTF-8 (the program's path may be any name); the default value
+// has the empty name.
+struct WideName {
+    explicit WideName(const std::string& name) : text(Widen(name)) {}
+    const wchar_t* get() const { return text.empty() ? nullptr : text.c_str(); }
+    std::wstring text;
+};
 } // namespace
 
 Registry::Key Win32Registry::ClassesRoot() const {
@@ -35,7 +41,7 @@ bool Win32Registry::UsePerUserClasses() {
 bool Win32Registry::OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) {
     HKEY result = nullptr;
     DWORD disposition = 0;
-    if (::RegCreateKeyExA(ToHkey(parent), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (::RegCreateKeyExW(ToHkey(parent), Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                           KEY_ALL_ACCESS, nullptr, &result, &disposition) != ERROR_SUCCESS)
         return false;
     key = FromHkey(result);
@@ -50,30 +56,34 @@ void Win32Registry::CloseKey(Key key) {
 
 bool Win32Registry::QueryStringValue(Key key, const std::string& name, std::string& text) {
     text.clear();
+    const WideName value(name);
     DWORD size = 0;
-    if (::RegQueryValueExA(ToHkey(key), ValueName(name), nullptr, nullptr, nullptr, &size) !=
+    if (::RegQueryValueExW(ToHkey(key), value.get(), nullptr, nullptr, nullptr, &size) !=
         ERROR_SUCCESS)
         return false;
-    std::vector<char> buffer(size + 1, '\0'); // one more: a value stored without its zero
+    // One more: a value stored without its zero.
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 2, L'\0');
     DWORD read = size;
-    bool ok = ::RegQueryValueExA(ToHkey(key), ValueName(name), nullptr, nullptr,
+    bool ok = ::RegQueryValueExW(ToHkey(key), value.get(), nullptr, nullptr,
                                  reinterpret_cast<BYTE*>(buffer.data()), &read) == ERROR_SUCCESS;
-    text = buffer.data();
+    text = Narrow(buffer.data());
     return ok;
 }
 
 bool Win32Registry::SetStringValue(Key key, const std::string& name, const std::string& text) {
-    return ::RegSetValueExA(ToHkey(key), ValueName(name), 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(text.c_str()),
-                            static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+    const std::wstring wide = Widen(text);
+    return ::RegSetValueExW(ToHkey(key), WideName(name).get(), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(wide.c_str()),
+                            static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
 }
 
 bool Win32Registry::DeleteValue(Key key, const std::string& name) {
-    return ::RegDeleteValueA(ToHkey(key), ValueName(name)) == ERROR_SUCCESS;
+    return ::RegDeleteValueW(ToHkey(key), WideName(name).get()) == ERROR_SUCCESS;
 }
 
 bool Win32Registry::DeleteKey(Key parent, const std::string& path) {
-    return ::RegDeleteKeyA(ToHkey(parent), path.c_str()) == ERROR_SUCCESS;
+    return ::RegDeleteKeyW(ToHkey(parent), Widen(path).c_str()) == ERROR_SUCCESS;
 }
 
 void Win32Registry::NotifyAssociationsChanged() {

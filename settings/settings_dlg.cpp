@@ -2,6 +2,8 @@
 
 #include "app/player_app.h"
 #include "app/startup.h"
+#include "framework/app.h"
+#include "framework/text.h"
 #include "res/resource.h"
 #include "settings/file_type_registry.h"
 #include "settings/registry_win.h"
@@ -99,7 +101,7 @@ void CSettingsDlg::OnOK() {
     bool taken = UpdateData(true);
     m_bCheckRange = false;
     if (const char* warning = CanvasSizeWarning(m_nDefaultWidth, m_nDefaultHeight)) {
-        ::MessageBoxA(m_hWnd, warning, kWarningCaption, MB_OK);
+        ShowMessage(m_hWnd, warning, kWarningCaption, MB_OK);
         return;
     }
     // A field that failed has shown its message and holds the focus: nothing is
@@ -118,12 +120,11 @@ void CSettingsDlg::OnOK() {
     // A settings file that cannot be written (read-only, say): the user is told and the
     // dialog stays open with the values entered, and the associations stay as they were.
     if (!saved) {
-        ::MessageBoxA(m_hWnd, kSettingsNotSavedText, kErrorCaption, MB_OK);
+        ShowMessage(m_hWnd, kSettingsNotSavedText, kErrorCaption, MB_OK);
         return;
     }
 
-    char programPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);
+    const std::string programPath = ProgramFilePath();
     Win32Registry registry;
     CFileTypeRegistry types(registry);
     for (const AssociationChange& change :

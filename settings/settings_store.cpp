@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/text.h"
+
 namespace {
 
 // Opened once per process and kept: every read and write of the settings file takes it.
@@ -28,17 +30,29 @@ namespace {
 
 // Writes one key and puts the file on disk before the lock is given up, so that the
 // next instance reads what was written and not a cached copy.
+// The file's path and the values are UTF-8; keys and section are plain ASCII. The file
+// itself stays in the ANSI code page, as it always was.
 bool WriteSetting(const std::string& iniPath, const char* key, const std::string& value) {
     SettingsLock lock;
+    const std::wstring path = Widen(iniPath);
     // A read-only settings file stays as it is, whoever runs the program: the platform
     // would let the super-user rewrite it.
-    const DWORD attributes = ::GetFileAttributesA(iniPath.c_str());
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return false;
-    bool written = ::WritePrivateProfileStringA(kSettingsSection, key, value.c_str(),
-                                                iniPath.c_str()) != FALSE;
-    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, iniPath.c_str());
+    bool written = ::WritePrivateProfileStringW(Widen(kSettingsSection).c_str(),
+                                                Widen(key).c_str(), Widen(value).c_str(),
+                                                path.c_str()) != FALSE;
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
     return written;
+}
+
+std::string ReadSetting(const std::string& iniPath, const char* key, const std::string& fallback) {
+    wchar_t text[MAX_PATH] = {};
+    SettingsLock lock;
+    ::GetPrivateProfileStringW(Widen(kSettingsSection).c_str(), Widen(key).c_str(),
+                               Widen(fallback).c_str(), text, MAX_PATH, Widen(iniPath).c_str());
+    return Narrow(text);
 }
 
 } // namespace
@@ -46,13 +60,7 @@ bool WriteSetting(const std::string& iniPath, const char* key, const std::string
 int ReadIntSetting(const std::string& iniPath, IntSetting key) {
     // Read as text: the platform's integer read does not give negative values back
     // everywhere, and remembered positions are often negative.
-    char text[80] = {};
-    {
-        SettingsLock lock;
-        ::GetPrivateProfileStringA(kSettingsSection, SettingName(key), "", text, sizeof(text),
-                                   iniPath.c_str());
-    }
-    return ParseSettingValue(text, key);
+    return ParseSettingValue(ReadSetting(iniPath, SettingName(key), "").c_str(), key);
 }
 
 bool WriteIntSetting(const std::string& iniPath, IntSetting key, int value) {
@@ -60,13 +68,19 @@ bool WriteIntSetting(const std::string& iniPath, IntSetting key, int value) {
 }
 
 std::string ReadLastDir(const std::string& iniPath, const std::string& defaultDir) {
-    char folder[MAX_PATH] = {};
-    SettingsLock lock;
-    ::GetPrivateProfileStringA(kSettingsSection, kLastDirKey, defaultDir.c_str(), folder, MAX_PATH,
-                               iniPath.c_str());
-    return folder;
+    return ReadSetting(iniPath, kLastDirKey, defaultDir);
 }
 
 bool WriteLastDir(const std::string& iniPath, const std::string& folder) {
-    return WriteSetting(iniPath, kLastDirKey, folder);
+    // The file holds the folder in the ANSI code page, where a character without a form
+    // would turn into another folder: such a folder is stored by its short name, and
+    // one without a short name leaves the last folder stored as it was.
+    const std::wstring wide = Widen(folder);
+    std::string ansi;
+    if (ToCodePage(CP_ACP, wide, ansi))
+        return WriteSetting(iniPath, kLastDirKey, folder);
+    const std::wstring shortForm = ShortPath(wide);
+    if (!shortForm.empty() && ToCodePage(CP_ACP, shortForm, ansi))
+        return WriteSetting(iniPath, kLastDirKey, Narrow(shortForm));
+    return false;
 }

@@ -6,11 +6,13 @@
 
 #include "settings/settings_keys.h"
 
-// The writes say whether the file took the value (a read-only file does not).
+// The writes say whether the file took the value (a read-only file does not). Paths and
+// values are UTF-8.
 int ReadIntSetting(const std::string& iniPath, IntSetting key);
 bool WriteIntSetting(const std::string& iniPath, IntSetting key, int value);
 
-// "LASTDIR": at most 259 bytes; defaultDir when absent.
+// "LASTDIR": at most 259 characters; defaultDir when absent. A folder the ANSI code
+// page cannot hold is stored by its short name, or not at all when it has none.
 std::string ReadLastDir(const std::string& iniPath, const std::string& defaultDir);
 bool WriteLastDir(const std::string& iniPath, const std::string& folder);
 

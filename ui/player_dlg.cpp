@@ -10,6 +10,7 @@
 #include "app/paths.h"
 #include "app/player_app.h"
 #include "app/startup.h"
+#include "framework/text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
 #include "settings/settings_dlg.h"
@@ -63,32 +64,33 @@ CPlayerDlg::CPlayerDlg(int launchIndex, CWnd* parent)
     : CDialog(IDD_PLAYER_DIALOG, parent), m_nLaunchIndex(launchIndex),
       m_strPchPath(GetPlayerApp()->m_szCmdFiles[0]),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
-    char programPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, programPath, MAX_PATH);
-    ProgramPaths paths = ComposeProgramPaths(programPath, IsAnsiLeadByte);
+    ProgramPaths paths = ComposeProgramPaths(ProgramFilePath(), NoLeadBytes);
     m_strAppDir = paths.appDir;
     m_strIniPath = paths.iniPath;
     m_strWorkDir = paths.workDir;
 
     // The work area: two fresh files in "Work" beside the program, made unique across
     // running instances by being created at once.
-    ::CreateDirectoryA(m_strWorkDir.c_str(), nullptr);
+    const std::wstring workDir = Widen(m_strWorkDir);
+    ::CreateDirectoryW(workDir.c_str(), nullptr);
     std::memset(m_szPagePath, 0, sizeof(m_szPagePath));
     std::memset(m_szPchCopyPath, 0, sizeof(m_szPchCopyPath));
-    if (!::GetTempFileNameA(m_strWorkDir.c_str(), "lum", 0, m_szPagePath))
-        m_szPagePath[0] = '\0';
-    if (!::GetTempFileNameA(m_strWorkDir.c_str(), "lum", 0, m_szPchCopyPath))
-        m_szPchCopyPath[0] = '\0';
-    m_strPchRelPath = WorkRelativePath(m_szPchCopyPath, IsAnsiLeadByte);
+    for (char* path : {m_szPagePath, m_szPchCopyPath}) {
+        wchar_t name[MAX_PATH] = {};
+        const std::string made = ::GetTempFileNameW(workDir.c_str(), L"lum", 0, name) ? Narrow(name) : "";
+        if (made.size() < sizeof(m_szPagePath))
+            std::memcpy(path, made.c_str(), made.size() + 1);
+    }
+    m_strPchRelPath = WorkRelativePath(m_szPchCopyPath, NoLeadBytes);
 }
 
 CPlayerDlg::~CPlayerDlg() {
     // Only this window's own two files go; the folder goes when no one else uses it.
     if (m_szPagePath[0] != '\0')
-        ::DeleteFileA(m_szPagePath);
+        ::DeleteFileW(Widen(m_szPagePath).c_str());
     if (m_szPchCopyPath[0] != '\0')
-        ::DeleteFileA(m_szPchCopyPath);
-    ::RemoveDirectoryA(m_strWorkDir.c_str());
+        ::DeleteFileW(Widen(m_szPchCopyPath).c_str());
+    ::RemoveDirectoryW(Widen(m_strWorkDir).c_str());
     if (m_pEditBrush != nullptr)
         ::DeleteObject(m_pEditBrush);
 }
@@ -107,11 +109,11 @@ BOOL CPlayerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     // Marks this window as a player window that accepts files from later starts.
-    ::SetPropA(m_hWnd, AfxGetApp()->m_pszExeName, reinterpret_cast<HANDLE>(1));
+    ::SetPropW(m_hWnd, Widen(AfxGetApp()->m_pszExeName).c_str(), reinterpret_cast<HANDLE>(1));
 
     if (HMENU menu = ::GetSystemMenu(m_hWnd, FALSE)) {
-        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, "バージョン情報(&A)...");
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ProgramText("バージョン情報(&A)...").c_str());
     }
     m_pEditBrush = ::CreateSolidBrush(RGB(255, 255, 255));
 
@@ -209,7 +211,7 @@ LRESULT CPlayerDlg::OnSize(WPARAM, LPARAM) {
 
 BOOL CPlayerDlg::DestroyWindow() {
     // A closing window takes no more files from later starts.
-    ::RemovePropA(m_hWnd, AfxGetApp()->m_pszExeName);
+    ::RemovePropW(m_hWnd, Widen(AfxGetApp()->m_pszExeName).c_str());
     Rect window = WindowRect(m_hWnd);
     SettingsLock lock; // both keys from this window, whoever closes at the same time
     WriteIntSetting(m_strIniPath, IntSetting::SavedPosX, window.left);
@@ -239,20 +241,20 @@ void CPlayerDlg::OnOpenFile() {
     CFileDialog dialog(kOpenFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
                        initialDir, kOpenTitle);
     bool chosen = dialog.DoModal(m_hWnd);
-    ::SetCurrentDirectoryA(m_strAppDir.c_str());
+    ::SetCurrentDirectoryW(Widen(m_strAppDir).c_str());
     if (!chosen)
         return;
-    WriteLastDir(m_strIniPath, FolderOfFile(dialog.GetPathName(), IsAnsiLeadByte));
+    WriteLastDir(m_strIniPath, FolderOfFile(dialog.GetPathName(), NoLeadBytes));
     PlayFromRoad(dialog.GetPathName());
 }
 
 LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
     CWaitCursor wait;
     HDROP drop = reinterpret_cast<HDROP>(wParam);
-    std::vector<char> name(4096, '\0');
-    sys::DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size()));
+    std::vector<wchar_t> name(sys::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+    sys::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size()));
     sys::DragFinish(drop);
-    m_strPchPath = name.data();
+    m_strPchPath = Narrow(name.data());
     UpdateData(false);
     BringToForeground(m_hWnd);
     ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
@@ -295,7 +297,12 @@ LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {
 LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
     BringToForeground(m_hWnd);
     const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    std::string name = record != nullptr ? ReadHandOffName(record->lpData, record->cbData) : "";
+    std::string name;
+    if (record != nullptr) {
+        const HandOffName got = ReadHandOffRecord(record->dwData, record->lpData, record->cbData);
+        name = got.wide ? Narrow(std::wstring(got.utf16.begin(), got.utf16.end()))
+                        : Narrow(FromCodePage(CP_ACP, got.ansi));
+    }
     // A play started now would nest inside the question on screen and be overtaken by
     // the one that asked it: the file waits its turn instead.
     if (!name.empty() && m_nBusy > 0)

@@ -80,8 +80,9 @@ class CPlayerDlg : public CDialog {
     std::string m_strAppDir;
     std::string m_strWorkDir;
     std::string m_strPchRelPath;
-    char m_szPagePath[260];
-    char m_szPchCopyPath[260];
+    // Work file paths in UTF-8: a program folder of any name fits.
+    char m_szPagePath[3 * MAX_PATH];
+    char m_szPchCopyPath[3 * MAX_PATH];
     int m_nLaunchIndex;
     int m_nStartStage = 0;
     int m_bCenterOnFirstPlay = 0;

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "app/paths.h"
 #include "framework/app.h"
+#include "framework/text.h"
 #include "playback/page.h"
 #include "playback/window_fit.h"
 #include "res/resource.h"
@@ -24,10 +26,10 @@ const char kUnreadableText[] = "指定されたPCHファイルを読み込めま
 // A work file is replaced only once its new bytes are all there: they go to a sibling
 // first, which then takes the file's place. A full disk or a file held open elsewhere
 // leaves the old one whole, and the failure is reported.
-bool PutInPlace(const char* path, const std::string& next, bool complete) {
-    if (complete && ::MoveFileExA(next.c_str(), path, MOVEFILE_REPLACE_EXISTING))
+bool PutInPlace(const std::wstring& path, const std::wstring& next, bool complete) {
+    if (complete && ::MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
         return true;
-    ::DeleteFileA(next.c_str());
+    ::DeleteFileW(next.c_str());
     return false;
 }
 
@@ -35,15 +37,16 @@ bool PutInPlace(const char* path, const std::string& next, bool complete) {
 bool CopyToWorkFile(const char* path, const std::string& source) {
     if (path[0] == '\0')
         return false;
-    const std::string next = std::string(path) + "~";
-    return PutInPlace(path, next, ::CopyFileA(source.c_str(), next.c_str(), FALSE) != FALSE);
+    const std::wstring target = Widen(path), next = target + L"~";
+    return PutInPlace(target, next,
+                      ::CopyFileW(Widen(source).c_str(), next.c_str(), FALSE) != FALSE);
 }
 
 bool WriteWorkFile(const char* path, const std::string& text) {
     if (path[0] == '\0')
         return false;
-    const std::string next = std::string(path) + "~";
-    HANDLE file = ::CreateFileA(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::wstring target = Widen(path), next = target + L"~";
+    HANDLE file = ::CreateFileW(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -52,13 +55,28 @@ bool WriteWorkFile(const char* path, const std::string& text) {
                                 nullptr) &&
                     written == text.size();
     complete = ::CloseHandle(file) && complete;
-    return PutInPlace(path, next, complete);
+    return PutInPlace(target, next, complete);
+}
+
+// The program folder as the page gives it to the applet. The page is Shift_JIS, so the
+// folder is written in Shift_JIS; a folder with a character Shift_JIS lacks goes by its
+// short name, and where it has none, as a file URL of its UTF-8 bytes.
+std::string PageFolder(const std::string& appDir) {
+    std::string sjis;
+    if (ToCodePage(932, Widen(appDir), sjis))
+        return sjis;
+    const std::wstring shortForm = ShortPath(Widen(MbReplaceAll(appDir, "/", "\\", NoLeadBytes)));
+    if (!shortForm.empty() && ToCodePage(932, shortForm, sjis)) {
+        sjis = NormalizeSeparators(sjis, IsCp932LeadByte);
+        return sjis.back() == '/' ? sjis : sjis + "/";
+    }
+    return FileUrl(appDir);
 }
 
 } // namespace
 
 void CPlayerDlg::ShowError(const char* text) {
-    ::MessageBoxA(m_hWnd, text, kErrorCaption, MB_OK);
+    ShowMessage(m_hWnd, text, kErrorCaption, MB_OK);
 }
 
 bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
@@ -66,13 +84,13 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
         ShowError(kNoFileText);
         return false;
     }
-    HANDLE file =
-        ::CreateFileA(m_strPchPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring path = Widen(m_strPchPath);
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         // Only a name that is not there is "missing"; a folder or a file that cannot be
         // opened (locked, no access) is said to be what it is.
-        DWORD attributes = ::GetFileAttributesA(m_strPchPath.c_str());
+        DWORD attributes = ::GetFileAttributesW(path.c_str());
         ShowError(attributes == INVALID_FILE_ATTRIBUTES      ? kMissingFileText
                   : (attributes & FILE_ATTRIBUTE_DIRECTORY) ? kFolderText
                                                             : kUnreadableText);
@@ -84,7 +102,7 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
     ::ReadFile(file, block, sizeof(block), &read, nullptr);
     ::CloseHandle(file);
 
-    ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath, IsAnsiLeadByte);
+    ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath, NoLeadBytes);
     if (outcome.kind == AnimationKind::None) {
         ShowError(kNotAnimationText);
         return false;
@@ -120,8 +138,7 @@ void CPlayerDlg::OnPlay() {
     UpdateData(true);
     AnimationKind kind;
     CanvasSize size;
-    char caption[256] = {};
-    ::GetWindowTextA(m_hWnd, caption, sizeof(caption));
+    const std::string caption = GetWindowText();
     if (!ProbeAnimationFile(kind, size))
         return;
 
@@ -145,7 +162,7 @@ void CPlayerDlg::OnPlay() {
     // the previous page, copy and title stay.
     if (!CopyToWorkFile(m_szPchCopyPath, m_strPchPath) ||
         !WritePlayerPage(kind, size, fit.scroll)) {
-        SetWindowText(caption);
+        SetWindowText(caption.c_str());
         ShowError(kWorkFileText);
         return;
     }
@@ -185,7 +202,7 @@ bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
 
 bool CPlayerDlg::WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll) {
     return WriteWorkFile(m_szPagePath, PlayerPageText(kind, size.width, size.height, scroll,
-                                                      m_strAppDir, m_strPchRelPath));
+                                                      PageFolder(m_strAppDir), m_strPchRelPath));
 }
 
 void CPlayerDlg::WriteInitialPage() {

@@ -1,13 +1,15 @@
 // Driving the real Lumaplay.exe from outside: a fresh program folder per scenario,
 // processes started and ended by handle, windows found by process and title, and the
-// files, settings and registry keys the program leaves.
+// files, settings and registry keys the program leaves. Every text here is UTF-8 and
+// reaches the system through its wide functions, so the rows read the same on every
+// system code page.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,11 +21,22 @@ constexpr DWORD kWaitMs = 15000;
 inline const std::string kGzip("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03stands-for-drawing-data", 31);
 using Pred = std::function<bool(HWND)>;
 
+inline std::wstring W(const std::string& s, UINT cp = CP_UTF8) {
+    std::wstring w(s.size(), L'\0');
+    w.resize(::MultiByteToWideChar(cp, 0, s.data(), (int)s.size(), &w[0], (int)w.size()));
+    return w;
+}
+inline std::string U(const std::wstring& w) {
+    std::string s(w.size() * 3, '\0');
+    s.resize(::WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), &s[0], (int)s.size(), nullptr, nullptr));
+    return s;
+}
+
 // The folder of this test program, where the Lumaplay.exe under test was built.
 inline std::string BuildFolder() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::string folder = U(path);
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
@@ -44,8 +57,8 @@ inline bool Ends(HANDLE process, DWORD ms = kWaitMs) {
 inline bool WaitUntil(const std::function<bool()>& done, DWORD ms = kWaitMs) {
     for (DWORD start = ::GetTickCount();;) {
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
         if (done())
             return true;
         if (::GetTickCount() - start >= ms)
@@ -83,11 +96,14 @@ inline HWND WaitWindow(DWORD pid, const Pred& pred, DWORD ms = kWaitMs) {
 // WM_GETTEXT, not GetWindowText: for another process's edit control only the message
 // reaches the text the user sees.
 inline std::string Text(HWND hwnd) {
-    char text[1024] = {};
+    wchar_t text[1024] = {};
     DWORD_PTR got = 0;
-    ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
                           SMTO_ABORTIFHUNG, kWaitMs, &got);
-    return text;
+    return U(text);
+}
+inline void SetText(HWND dialog, int id, const std::string& text) {
+    ::SetDlgItemTextW(dialog, id, W(text).c_str());
 }
 inline const auto Item = [](HWND dialog, int id) { return Text(::GetDlgItem(dialog, id)); };
 inline bool ClassIs(HWND hwnd, const std::string& name) {
@@ -124,20 +140,26 @@ inline std::string BoxText(HWND box) {
     return text;
 }
 
-// The bytes of a file, "<unreadable>" when it cannot be opened (the program's code page
-// names files for the C runtime as for the system).
+// The bytes of a file, "<unreadable>" when it cannot be opened.
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<unreadable>";
+    HANDLE file = ::CreateFileW(W(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<unreadable>";
+    std::string bytes(::GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ::ReadFile(file, &bytes[0], (DWORD)bytes.size(), &read, nullptr);
+    ::CloseHandle(file);
+    return bytes;
 }
 
 inline std::vector<std::string> FilesIn(const std::string& folder) { // ends in a backslash
     std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(find, &data))
-        if (std::string(".") != data.cFileName && std::string("..") != data.cFileName)
-            names.push_back(data.cFileName);
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW(W(folder + "*").c_str(), &data);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &data))
+        if (std::wstring(L".") != data.cFileName && std::wstring(L"..") != data.cFileName)
+            names.push_back(U(data.cFileName));
     if (find != INVALID_HANDLE_VALUE)
         ::FindClose(find);
     return names;
@@ -145,27 +167,51 @@ inline std::vector<std::string> FilesIn(const std::string& folder) { // ends in 
 
 inline void RemoveTree(const std::string& dir) {
     for (const std::string& name : FilesIn(dir)) {
-        ::SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!::DeleteFileA((dir + name).c_str()))
+        ::SetFileAttributesW(W(dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!::DeleteFileW(W(dir + name).c_str()))
             RemoveTree(dir + name + "\\");
     }
-    ::RemoveDirectoryA(dir.c_str());
+    ::RemoveDirectoryW(W(dir).c_str());
+}
+
+// The system's short form of a path, with forward slashes when asked.
+inline std::string ShortName(const std::string& path, bool slashes = false) {
+    wchar_t got[MAX_PATH] = {};
+    std::string name = U(std::wstring(got, ::GetShortPathNameW(W(path).c_str(), got, MAX_PATH)));
+    for (char& c : name)
+        c = slashes && c == '\\' ? '/' : c;
+    return name;
+}
+
+// Drops a file on another process's window as the shell does: a list of wide names in
+// that process's memory, whose address is the drop handle there.
+inline void Drop(HWND window, const std::string& path) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    const DROPFILES header = {sizeof(DROPFILES), {}, FALSE, TRUE};
+    std::wstring list = W(path) + L'\0' + L'\0';
+    std::string block = std::string((const char*)&header, sizeof(header)) + std::string((const char*)list.data(), list.size() * 2);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    void* at = ::VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    ::WriteProcessMemory(process, at, block.data(), block.size(), nullptr);
+    ::PostMessageW(window, WM_DROPFILES, (WPARAM)at, 0);
+    ::CloseHandle(process);
 }
 
 // The per-user classes key of this prefix: "<no key>" or "<no value>" when absent.
 inline std::string Reg(const std::string& path, const char* name) {
     HKEY key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, ("Software\\Classes\\" + path).c_str(), 0, KEY_READ, &key))
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, W("Software\\Classes\\" + path).c_str(), 0, KEY_READ, &key))
         return "<no key>";
-    char value[1024] = {};
-    DWORD size = sizeof(value);
-    LONG result = ::RegQueryValueExA(key, name, nullptr, nullptr, (BYTE*)value, &size);
+    wchar_t value[1024] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
+    LONG result = ::RegQueryValueExW(key, name ? W(name).c_str() : nullptr, nullptr, nullptr, (BYTE*)value, &size);
     ::RegCloseKey(key);
-    return result == ERROR_SUCCESS ? value : "<no value>";
+    return result == ERROR_SUCCESS ? U(value) : "<no value>";
 }
 inline void SetReg(const std::string& path, const char* name, const std::string& value) {
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, ("Software\\Classes\\" + path).c_str(), name, REG_SZ,
-                      value.c_str(), value.size() + 1);
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, W("Software\\Classes\\" + path).c_str(),
+                      name ? W(name).c_str() : nullptr, REG_SZ, W(value).c_str(), (W(value).size() + 1) * 2);
 }
 inline void DeleteReg(const std::string& path) {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\Classes\\" + path).c_str());
@@ -180,8 +226,8 @@ inline void KillStrays(const std::string& exe) {
         ::GetWindowThreadProcessId(h, &pid);
         HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE,
                                  FALSE, pid);
-        char image[MAX_PATH] = {};
-        if (p && ::QueryFullProcessImageNameA(p, 0, image, &size) && !_stricmp(image, exe.c_str()))
+        wchar_t image[MAX_PATH] = {};
+        if (p && ::QueryFullProcessImageNameW(p, 0, image, &size) && !_wcsicmp(image, W(exe).c_str()))
             ::TerminateProcess(p, 99) && Ends(p, 5000);
         if (p != nullptr)
             ::CloseHandle(p);
@@ -199,9 +245,9 @@ class Case {
   public:
     explicit Case(const std::string& name, bool applet = true)
         : dir(BuildFolder() + "e2e-work\\" + name + "-" + std::to_string(::GetCurrentProcessId()) + "\\") {
-        ::CreateDirectoryA((BuildFolder() + "e2e-work").c_str(), nullptr);
+        ::CreateDirectoryW(W(BuildFolder() + "e2e-work").c_str(), nullptr);
         RemoveTree(dir);
-        ::CreateDirectoryA(dir.c_str(), nullptr);
+        ::CreateDirectoryW(W(dir).c_str(), nullptr);
         UseExe(BuildFolder() + "Lumaplay.exe");
         if (applet) // the program only checks that the applet's files are there
             for (const char* f : {"DOVEdivoz\\", "DOVEdivoz\\res\\", "DOVEdivoz\\DOVEdivoz.jar",
@@ -220,29 +266,33 @@ class Case {
     std::string Q(const std::string& name) const { return "\"" + dir + name + "\""; }
     std::string Ini() const { return dir + "Lumaplay.ini"; }
     std::string Ini(const char* key) const { // "<missing>" when absent
-        char value[512] = {};
-        ::GetPrivateProfileStringA("SETUP", key, "<missing>", value, sizeof(value), Ini().c_str());
-        return value;
+        wchar_t value[512] = {};
+        ::GetPrivateProfileStringW(L"SETUP", W(key).c_str(), L"<missing>", value, 512, W(Ini()).c_str());
+        return U(value);
     }
     void SetIni(const char* key, const char* value) const {
-        ::WritePrivateProfileStringA("SETUP", key, value, Ini().c_str());
+        ::WritePrivateProfileStringW(L"SETUP", W(key).c_str(), W(value).c_str(), W(Ini()).c_str());
     }
     void Write(const std::string& name, const std::string& bytes) const { // "x\" makes a folder
-        if (name.back() == '\\')
-            ::CreateDirectoryA(F(name).c_str(), nullptr);
-        else
-            std::ofstream(F(name), std::ios::binary) << bytes;
+        if (name.back() == '\\') {
+            ::CreateDirectoryW(W(F(name)).c_str(), nullptr);
+            return;
+        }
+        HANDLE file = ::CreateFileW(W(F(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        ::WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
+        ::CloseHandle(file);
     }
-    void UseExe(const std::string& exe) const { ::CopyFileA(exe.c_str(), F("Lumaplay.exe").c_str(), FALSE); }
+    void UseExe(const std::string& exe) const { ::CopyFileW(W(exe).c_str(), W(F("Lumaplay.exe")).c_str(), FALSE); }
 
     Proc Start(const std::string& args, const std::string& cwd = "") { // cwd: the folder's
-        std::string line = Q("Lumaplay.exe") + (args.empty() ? "" : " " + args);
-        STARTUPINFOA startup = {};
+        std::wstring line = W(Q("Lumaplay.exe") + (args.empty() ? "" : " " + args));
+        STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION info = {};
         started.emplace_back();
-        if (::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                             (cwd.empty() ? dir : cwd).c_str(), &startup, &info)) {
+        if (::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             W(cwd.empty() ? dir : cwd).c_str(), &startup, &info)) {
             ::CloseHandle(info.hThread);
             started.back() = {info.hProcess, info.dwProcessId};
         }
@@ -285,7 +335,7 @@ class Case {
                 return F("Work\\" + name);
         return "<none>";
     }
-    std::string Page() const { return ReadBytes(WorkFile(true)); }
+    std::string Page() const { return U(W(ReadBytes(WorkFile(true)), 932)); } // a Shift_JIS page
     std::string Copy() const { return ReadBytes(WorkFile(false)); }
 };
 

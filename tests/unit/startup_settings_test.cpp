@@ -4,15 +4,17 @@
 #include "app/cmdline.h"
 #include "app/paths.h"
 #include "app/startup.h"
+#include "playback/page.h"
 #include "framework/int_exchange.h"
 #include "memory_registry.h"
 #include "settings/file_type_registry.h"
 #include "settings/settings_logic.h"
 
 // The names joined by "|", then " @index" when the line gave one.
-static std::string Split(const std::string& line) {
+static std::string Split(const std::string& line, NameLength length = nullptr) {
     CommandLineFiles files;
-    SplitCommandLine(CommandLineTail(line.c_str()), IsCp932LeadByte, files);
+    SplitCommandLine(CommandLineTail(line.c_str()), length ? NoLeadBytes : IsCp932LeadByte, files,
+                     length);
     std::string names = files.files[0];
     for (int i = 1; i < files.count; ++i)
         names += std::string("|") + files.files[i];
@@ -20,8 +22,20 @@ static std::string Split(const std::string& line) {
            (files.nameTooLong ? " too long" : "");
 }
 
+// A record as the receiver takes it: which form, the ANSI text, whether the UTF-16 name is
+// the one sent.
+static std::string Got(unsigned long tag, const std::string& data) {
+    const HandOffName n = ReadHandOffRecord(tag, data.data(), data.size());
+    return (n.wide ? "wide " : "ansi ") + n.ansi + "|" + std::to_string(n.utf16 == u"\u00e9\U0001F600");
+}
+
 TEST(Startup, CommandLineLaunchAndHandOff) {
     const std::string n259 = "C:\\My Files\\" + std::string(247, 'n'), n260(260, 'm');
+    std::string e130; // 130 characters of two UTF-8 bytes each
+    for (int i = 0; i < 130; ++i)
+        e130 += "\xC3\xA9";
+    auto chars = [](const std::string& s) { return s.size() / 2; };
+    const std::string wide = BuildWideHandOffData("C:\\S~1", u"\u00e9\U0001F600");
     const std::string five = " \"1\" \"2\" \"3\" \"4\" \"5\"";
     auto title = [](const char* text) { return std::to_string(IsPlayerWindowTitle(text)); };
     Check({
@@ -38,6 +52,11 @@ TEST(Startup, CommandLineLaunchAndHandOff) {
               HandsOffToRunningInstance(false, 0), HandsOffToRunningInstance(false, 2)),
          "1,0,0,0"}, // hand over: a second start with CK_SET3 1, the first; a second with 0 and 2
         {ReadHandOffName("a\0junk", 6) + ReadHandOffName("bXY", 1), "ab"}, // to a NUL or cbData
+        {Split("L \"" + e130 + "\"", chars), e130}, // counted in characters, kept whole in bytes
+        {Got(kWideHandOffTag, wide) + " " + Got(0, wide), "wide C:\\S~1|1 ansi C:\\S~1|0"},
+        {Got(kWideHandOffTag, wide.substr(0, wide.size() - 1)) + " " + Got(kWideHandOffTag, "abc"),
+         "ansi C:\\S~1|0 ansi abc|0"}, // a cut record gives its stand-in; no NUL at all
+        {FileUrl("C:/\xC3\xA9 #%?/"), "file:///C:/%C3%A9%20%23%25%3F/"},
         {title("Lumaplay [PaintBBS]") + title("lumaplay") + title("Luma"), "100"},
     });
 }

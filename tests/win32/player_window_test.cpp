@@ -95,15 +95,13 @@ TEST(FlatButton, LookAndMouse) {
 // A Shift_JIS path ending in 0x5C, then texts that differ in a byte; a set moves the selection.
 TEST(WindowText, OnlyADifferentTextIsSet) {
     HWND edit = Window("EDIT", WS_POPUP, 0, 0, 200, 24);
-    std::string sets;
-    for (std::string text : {"C:\\\x95\x5C\\a.pch", "C:\\\x95\x5C\\a.pch", "C:\\\x95\x5C\\a.pcx",
-                             "C:\\\x95\x5C\\a.pc", "C:\\\x95\x5C\\a.pcxx", ""}) {
+    std::string sets; // UTF-8 text with a character of no ANSI code page: 한
+    for (std::string text : {"C:\\\xED\x95\x9C\\a.pch", "C:\\\xED\x95\x9C\\a.pch", "C:\\\xED\x95\x9C\\a.pcx",
+                             "C:\\\xED\x95\x9C\\a.pc", "C:\\\xED\x95\x9C\\a.pcxx", ""}) {
         ::SendMessageA(edit, EM_SETSEL, 2, 4);
         SetWindowTextIfChanged(edit, text.c_str());
-        char shown[64] = {};
-        ::GetWindowTextA(edit, shown, sizeof(shown));
         sets += (::SendMessageA(edit, EM_GETSEL, 0, 0) == MAKELONG(2, 4) ? "kept" : "set") +
-                std::string(text == shown ? " " : "? ");
+                std::string(text == WindowText(edit) ? " " : "? ");
     }
     EXPECT_EQ(sets, "set kept set set set set ");
     ::DestroyWindow(edit);
