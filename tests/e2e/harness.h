@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -67,13 +68,14 @@ inline bool WaitUntil(const std::function<bool()>& done, DWORD ms = kWaitMs) {
     }
 }
 
-// Top-level windows of a process (of any for 0) that pred accepts.
+// Top-level windows of a process (of any for 0) that pred accepts. A window raised while
+// the list is walked can be met twice: it counts once.
 inline std::vector<HWND> Windows(DWORD pid, const Pred& pred) {
     std::vector<HWND> found;
     for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
         DWORD owner = 0;
         ::GetWindowThreadProcessId(h, &owner);
-        if ((pid == 0 || owner == pid) && pred(h))
+        if ((pid == 0 || owner == pid) && std::find(found.begin(), found.end(), h) == found.end() && pred(h))
             found.push_back(h);
     }
     return found;
