@@ -57,6 +57,9 @@ if(BUILD_TESTING)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    # GoogleTest holds no Japanese text; its own headers' literals need UTF-8.
+    target_compile_options(gtest PRIVATE -fexec-charset=UTF-8)
+    target_compile_options(gtest_main PRIVATE -fexec-charset=UTF-8)
     include(GoogleTest)
 
     add_executable(e2e_tests tests/e2e/scenarios_e2e.cpp)
