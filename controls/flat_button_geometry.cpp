@@ -10,6 +10,17 @@ std::vector<FrameLine> FrameLines(const Rect& r, bool pressed, bool mouseOver) {
     return {{!pressed, topLeft}, {pressed, bottomRight}};
 }
 
+std::uint32_t FrameLightColour(std::uint32_t face, std::uint32_t highlight, std::uint32_t shadow) {
+    std::uint32_t blend = 0;
+    bool apart = false;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int f = (face >> shift) & 0xFF, h = (highlight >> shift) & 0xFF, d = (shadow >> shift) & 0xFF;
+        apart |= f - h >= 24 || h - f >= 24;
+        blend |= static_cast<std::uint32_t>((f + d) / 2) << shift;
+    }
+    return apart ? highlight : blend;
+}
+
 Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed) {
     Rect i = r;
     i.left = hasText ? r.left + 3 : r.left + (r.right - cxIcon - r.left) / 2;

@@ -20,6 +20,11 @@ struct FrameLine {
 // Sunken when pressed, raised when the mouse is over the button, none otherwise.
 std::vector<FrameLine> FrameLines(const Rect& r, bool pressed, bool mouseOver);
 
+// The colour of the frame's light edges on a face (0x00BBGGRR): the system's highlight,
+// unless that would vanish into the face (no channel 24 or more apart), then halfway
+// between face and shadow, so that the whole frame shows on a white face too.
+std::uint32_t FrameLightColour(std::uint32_t face, std::uint32_t highlight, std::uint32_t shadow);
+
 // The icon's rectangle: centred without a caption, 3 pixels from the left with one;
 // vertically centred; one pixel down and right when pressed.
 Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed);

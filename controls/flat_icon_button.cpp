@@ -128,7 +128,10 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
     }
     std::vector<FrameLine> frame = FrameLines(r, pressed, m_bMouseOver != 0);
     if (!frame.empty()) {
-        GdiObject<HPEN> highlight(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
+        const COLORREF light = FrameLightColour(hot ? m_crHotBk : m_crNormalBk,
+                                                ::GetSysColor(COLOR_BTNHIGHLIGHT),
+                                                ::GetSysColor(COLOR_BTNSHADOW));
+        GdiObject<HPEN> highlight(::CreatePen(PS_SOLID, 1, light));
         GdiObject<HPEN> shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
         for (const FrameLine& line : frame) {
             SelectGuard pen(dc.m_hDC, line.highlight ? highlight.get() : shadow.get());
@@ -160,5 +163,11 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         ::DrawStateW(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
                      static_cast<WPARAM>(text.size()), caption.left, caption.top, caption.Width(),
                      caption.Height(), DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
+    }
+    // The keyboard's place, when the system's keyboard cues show it.
+    if ((item->itemState & ODS_FOCUS) != 0 && (item->itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = item->rcItem;
+        ::InflateRect(&focus, -2, -2);
+        ::DrawFocusRect(dc.m_hDC, &focus);
     }
 }

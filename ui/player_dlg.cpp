@@ -58,6 +58,8 @@ ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColor)
 ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColor)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
 ON_MESSAGE(WM_PLAY_PENDING, OnPlayPending)
+ON_MESSAGE(WM_INITMENU, OnInitMenu)
+ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
 END_MESSAGE_MAP()
 
 CPlayerDlg::CPlayerDlg(int launchIndex, CWnd* parent)
@@ -98,11 +100,66 @@ CPlayerDlg::~CPlayerDlg() {
 void CPlayerDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_PCH_PATH, m_strPchPath);
     DDX_Control(dx, IDC_BROWSER, m_browser);
+    if (!dx->m_bSaveAndValidate && ::IsWindowVisible(m_hWnd))
+        ScrollPathBox();
 }
 
 BOOL CPlayerDlg::PreTranslateMessage(MSG* msg) {
+    // The tips are made when the pointer first moves over the window: nobody can see
+    // them before, and a start does not wait for them.
+    if (m_toolTip.m_hWnd == nullptr && msg->message == WM_MOUSEMOVE)
+        CreateToolTips();
     m_toolTip.RelayEvent(msg);
     return CDialog::PreTranslateMessage(msg);
+}
+
+void CPlayerDlg::CreateToolTips() {
+    m_toolTip.Create(m_hWnd);
+    m_toolTip.Activate(true);
+    m_toolTip.SetDelayTime(TTDT_AUTOMATIC, 350);
+    m_toolTip.AddTool(GetDlgItem(IDC_PCH_PATH), "PCHのパスを入力してください");
+    m_toolTip.AddTool(m_btnOpen.m_hWnd, "PCHファイルを選択します");
+    m_toolTip.AddTool(m_btnSettings.m_hWnd, "設定");
+}
+
+LRESULT CPlayerDlg::OnInitMenu(WPARAM wParam, LPARAM) {
+    // The About item joins the system menu the first time that menu opens.
+    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (!m_bAboutInMenu && menu != nullptr && reinterpret_cast<HMENU>(wParam) == menu) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ProgramText("バージョン情報(&A)...").c_str());
+        m_bAboutInMenu = true;
+    }
+    return Default();
+}
+
+LRESULT CPlayerDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
+    // Never smaller than the path box row: the box keeps room for a few characters
+    // beside both buttons; the browser may shrink to nothing.
+    LRESULT result = Default();
+    if (m_bLayoutCaptured) {
+        MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = g_layout[3].slackWidth + kMinPathBoxWidth;
+        info->ptMinTrackSize.y = g_layout[0].slackHeight;
+    }
+    return result;
+}
+
+void CPlayerDlg::ScrollPathBox() {
+    // The start of the path when it all fits, else its end: the file's own name.
+    HWND box = GetDlgItem(IDC_PCH_PATH);
+    const std::wstring text = Widen(WindowText(box));
+    RECT room = {};
+    ::SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    SIZE extent = {};
+    HDC dc = ::GetDC(box);
+    HGDIOBJ font = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(box, WM_GETFONT, 0, 0)));
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(dc, font);
+    ::ReleaseDC(box, dc);
+    const WPARAM at = extent.cx <= room.right - room.left ? 0 : text.size();
+    ::SendMessageW(box, EM_SETSEL, at, at);
+    ::SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
 BOOL CPlayerDlg::OnInitDialog() {
@@ -111,10 +168,6 @@ BOOL CPlayerDlg::OnInitDialog() {
     // Marks this window as a player window that accepts files from later starts.
     ::SetPropW(m_hWnd, Widen(AfxGetApp()->m_pszExeName).c_str(), reinterpret_cast<HANDLE>(1));
 
-    if (HMENU menu = ::GetSystemMenu(m_hWnd, FALSE)) {
-        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ProgramText("バージョン情報(&A)...").c_str());
-    }
     m_pEditBrush = ::CreateSolidBrush(RGB(255, 255, 255));
 
     const COLORREF hot = HighlightColour(::GetSysColor(COLOR_MENU));
@@ -125,27 +178,22 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_btnSettings.SetIcons(IDI_SETTINGS, 0, 0);
     m_btnSettings.SetHotBkColor(hot, 0);
 
-    m_toolTip.Create(m_hWnd);
-    m_toolTip.Activate(true);
-    m_toolTip.SetDelayTime(TTDT_AUTOMATIC, 350);
-    m_toolTip.AddTool(GetDlgItem(IDC_PCH_PATH), "PCHのパスを入力してください");
-    m_toolTip.AddTool(m_btnOpen.m_hWnd, "PCHファイルを選択します");
-    m_toolTip.AddTool(m_btnSettings.m_hWnd, "設定");
-
-    CaptureLayout();
-    ApplyLayout();
+    CaptureLayout(); // the template's own geometry: nothing to apply yet
     PlaceAtStart();
 
     if (!m_strPchPath.empty()) {
+        // Played while still hidden: the window first shows at its fitted place and
+        // size. A message or question on the way shows it first, as it stands.
         ++m_nStartStage;
-        ::ShowWindow(m_hWnd, SW_SHOW);
         m_bPlayingAtStart = true;
         OnPlay();
         m_bPlayingAtStart = false;
         ++m_nStartStage;
+        ScrollPathBox();
         return TRUE;
     }
     WriteInitialPage();
+    ScrollPathBox();
     return TRUE;
 }
 
@@ -160,15 +208,16 @@ void CPlayerDlg::PlaceAtStart() {
         pos = FixedStartPosition(ReadIntSetting(m_strIniPath, IntSetting::StartPosX),
                                  ReadIntSetting(m_strIniPath, IntSetting::StartPosY), window,
                                  screenWidth, screenHeight, ToRect(work));
-        ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
-        ::ShowWindow(m_hWnd, SW_SHOW);
+        ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | HiddenMoveFlags());
+        if (m_strPchPath.empty())
+            ::ShowWindow(m_hWnd, SW_SHOW);
         return;
     }
     pos = RememberedStartPosition(ReadIntSetting(m_strIniPath, IntSetting::SavedPosX),
                                   ReadIntSetting(m_strIniPath, IntSetting::SavedPosY), window,
                                   screenWidth, screenHeight);
     if (pos.move)
-        ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE);
+        ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | HiddenMoveFlags());
     m_bCenterOnFirstPlay = pos.centerOnFirstPlay ? 1 : 0;
     ++m_nStartStage;
 }
@@ -177,12 +226,25 @@ void CPlayerDlg::CaptureLayout() {
     Rect window = WindowRect(m_hWnd);
     for (LayoutEntry* entry = g_layout; entry->ctrlId != 0; ++entry)
         CaptureLayoutEntry(*entry, window, WindowRect(GetDlgItem(entry->ctrlId)));
+    m_bLayoutCaptured = true;
+}
+
+UINT CPlayerDlg::HiddenMoveFlags() const {
+    // A window not shown yet is not activated by a move: its first show activates it,
+    // and activating it hidden costs the start a round of window messages.
+    return ::IsWindowVisible(m_hWnd) ? 0 : SWP_NOACTIVATE;
+}
+
+void CPlayerDlg::ShowIfHidden() {
+    if (!::IsWindowVisible(m_hWnd))
+        ::ShowWindow(m_hWnd, SW_SHOW);
 }
 
 void CPlayerDlg::ApplyLayout() {
-    // Nothing to do while hidden (the table is captured before the window shows) or
-    // minimised (the controls come back with the restore).
-    if (!::IsWindowVisible(m_hWnd) || ::IsIconic(m_hWnd))
+    // Nothing to do before the table is captured, or while minimised (the controls come
+    // back with the restore). A hidden window is laid out: the start play fits it
+    // before it first shows.
+    if (!m_bLayoutCaptured || ::IsIconic(m_hWnd))
         return;
     Rect window = WindowRect(m_hWnd);
     HDWP batch = ::BeginDeferWindowPos(4);
@@ -201,6 +263,8 @@ void CPlayerDlg::ApplyLayout() {
             return; // a failed batch is ended by the system and moves nothing
     }
     ::EndDeferWindowPos(batch);
+    if (::IsWindowVisible(m_hWnd)) // a hidden window's box is set once, before it shows
+        ScrollPathBox();
 }
 
 LRESULT CPlayerDlg::OnSize(WPARAM, LPARAM) {

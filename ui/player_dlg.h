@@ -35,6 +35,8 @@ class CPlayerDlg : public CDialog {
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
     LRESULT OnPlayPending(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -55,6 +57,10 @@ class CPlayerDlg : public CDialog {
 
     void CaptureLayout();
     void ApplyLayout();
+    void CreateToolTips();
+    void ScrollPathBox();
+    void ShowIfHidden(); // before a message or question of the start play
+    UINT HiddenMoveFlags() const;
     void PlaceAtStart();
     // Shows the file name in the path box, gives the browser the focus and plays.
     void PlayFromRoad(const std::string& path);
@@ -66,6 +72,7 @@ class CPlayerDlg : public CDialog {
     // place and size, in front.
     bool IsAlreadyPlaced(const RECT& now, const FitResult& fit) const;
     int MinimumWidth(const RECT& window) const; // outer width the controls need
+    static constexpr int kMinPathBoxWidth = 40;  // pixels the path box keeps at least
 
     void WriteInitialPage();
     void ShowError(const char* text);
@@ -92,6 +99,8 @@ class CPlayerDlg : public CDialog {
 
   private:
     bool m_bPlayingAtStart = false; // the play made by OnInitDialog for the command line
+    bool m_bLayoutCaptured = false;
+    bool m_bAboutInMenu = false;
     int m_nBusy = 0;
     std::deque<std::string> m_pendingFiles;
 };

@@ -2,6 +2,8 @@
 // area, write the player page and show it.
 #include <windows.h>
 
+#include <optional>
+
 #include "app/startup.h"
 #include "app/paths.h"
 #include "framework/app.h"
@@ -76,6 +78,7 @@ std::string PageFolder(const std::string& appDir) {
 } // namespace
 
 void CPlayerDlg::ShowError(const char* text) {
+    ShowIfHidden();
     ShowMessage(m_hWnd, text, kErrorCaption, MB_OK);
 }
 
@@ -118,6 +121,7 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
     size.width = ReadIntSetting(m_strIniPath, IntSetting::DefaultWidth);
     size.height = ReadIntSetting(m_strIniPath, IntSetting::DefaultHeight);
     if (ReadIntSetting(m_strIniPath, IntSetting::AskCanvasSize) != 0) {
+        ShowIfHidden();
         CCanvasSizeDlg dialog(this);
         dialog.m_nCanvasWidth = size.width;
         dialog.m_nCanvasHeight = size.height;
@@ -134,7 +138,10 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
 
 void CPlayerDlg::OnPlay() {
     BusyScope busy(*this);
-    CWaitCursor wait;
+    // The wait cursor over the window; the start play runs before the window shows.
+    std::optional<CWaitCursor> wait;
+    if (::IsWindowVisible(m_hWnd))
+        wait.emplace();
     UpdateData(true);
     AnimationKind kind;
     CanvasSize size;
@@ -178,15 +185,16 @@ void CPlayerDlg::OnPlay() {
             {m_nLaunchIndex, singleInstance, m_bCenterOnFirstPlay != 0, step, workArea}, fit);
     }
     if (!IsAlreadyPlaced(window, fit))
-        ::SetWindowPos(m_hWnd, HWND_TOP, fit.x, fit.y, fit.width, fit.height, 0);
-    ApplyLayout();
+        ::SetWindowPos(m_hWnd, HWND_TOP, fit.x, fit.y, fit.width, fit.height, HiddenMoveFlags());
+    // A new size has laid the controls out already (WM_SIZE); a move alone needs it.
+    if (window.right - window.left == fit.width && window.bottom - window.top == fit.height)
+        ApplyLayout();
     m_browser.Navigate(m_szPagePath);
 }
 
 int CPlayerDlg::MinimumWidth(const RECT& window) const {
     // The path box stretches with the window; everything else beside it must stay
     // whole, and the box itself keep room for a few characters.
-    constexpr int kMinPathBoxWidth = 40;
     RECT box;
     ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_PCH_PATH), &box);
     return window.right - window.left - (box.right - box.left) + kMinPathBoxWidth;

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -68,14 +70,18 @@ inline bool WaitUntil(const std::function<bool()>& done, DWORD ms = kWaitMs) {
     }
 }
 
-// Top-level windows of a process (of any for 0) that pred accepts. A window raised while
-// the list is walked can be met twice: it counts once.
+// Top-level windows of a process (of any for 0) that pred accepts, from the top down. The
+// system lists them at once: windows raised meanwhile are neither skipped nor met twice.
+inline BOOL CALLBACK Collect(HWND h, LPARAM list) {
+    return ((std::vector<HWND>*)list)->push_back(h), TRUE;
+}
 inline std::vector<HWND> Windows(DWORD pid, const Pred& pred) {
-    std::vector<HWND> found;
-    for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    std::vector<HWND> all, found;
+    ::EnumWindows(&Collect, (LPARAM)&all);
+    for (HWND h : all) {
         DWORD owner = 0;
         ::GetWindowThreadProcessId(h, &owner);
-        if ((pid == 0 || owner == pid) && std::find(found.begin(), found.end(), h) == found.end() && pred(h))
+        if ((pid == 0 || owner == pid) && pred(h))
             found.push_back(h);
     }
     return found;
@@ -144,15 +150,8 @@ inline std::string BoxText(HWND box) {
 
 // The bytes of a file, "<unreadable>" when it cannot be opened.
 inline std::string ReadBytes(const std::string& path) {
-    HANDLE file = ::CreateFileW(W(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<unreadable>";
-    std::string bytes(::GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ::ReadFile(file, &bytes[0], (DWORD)bytes.size(), &read, nullptr);
-    ::CloseHandle(file);
-    return bytes;
+    std::ifstream in(std::filesystem::path(W(path)), std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<unreadable>";
 }
 
 inline std::vector<std::string> FilesIn(const std::string& folder) { // ends in a backslash
@@ -176,23 +175,36 @@ inline void RemoveTree(const std::string& dir) {
     ::RemoveDirectoryW(W(dir).c_str());
 }
 
+// How many pixels of a window's rectangle on the screen differ from the colour of its
+// top-left corner: nothing drawn there, 0.
+inline int Inked(HWND window) {
+    const RECT r = RectOf(window);
+    HDC screen = ::GetDC(nullptr);
+    int inked = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            inked += ::GetPixel(screen, x, y) != ::GetPixel(screen, r.left, r.top);
+    ::ReleaseDC(nullptr, screen);
+    return inked;
+}
+
 // The system's short form of a path, with forward slashes when asked.
 inline std::string ShortName(const std::string& path, bool slashes = false) {
     wchar_t got[MAX_PATH] = {};
-    std::string name = U(std::wstring(got, ::GetShortPathNameW(W(path).c_str(), got, MAX_PATH)));
-    for (char& c : name)
-        c = slashes && c == '\\' ? '/' : c;
-    return name;
+    std::wstring name(got, ::GetShortPathNameW(W(path).c_str(), got, MAX_PATH));
+    return U(slashes ? (std::replace(name.begin(), name.end(), L'\\', L'/'), name) : name);
 }
 
-// Drops a file on another process's window as the shell does: a list of wide names in
+// Drops files on another process's window as the shell does: a list of wide names in
 // that process's memory, whose address is the drop handle there.
-inline void Drop(HWND window, const std::string& path) {
+inline void Drop(HWND window, const std::vector<std::string>& paths) {
     DWORD pid = 0;
     ::GetWindowThreadProcessId(window, &pid);
     const DROPFILES header = {sizeof(DROPFILES), {}, FALSE, TRUE};
-    std::wstring list = W(path) + L'\0' + L'\0';
-    std::string block = std::string((const char*)&header, sizeof(header)) + std::string((const char*)list.data(), list.size() * 2);
+    std::wstring list;
+    for (const std::string& path : paths)
+        list += W(path) + L'\0';
+    std::string block = std::string((const char*)&header, sizeof(header)) + std::string((const char*)list.c_str(), list.size() * 2 + 2);
     HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
     void* at = ::VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     ::WriteProcessMemory(process, at, block.data(), block.size(), nullptr);
@@ -276,14 +288,10 @@ class Case {
         ::WritePrivateProfileStringW(L"SETUP", W(key).c_str(), W(value).c_str(), W(Ini()).c_str());
     }
     void Write(const std::string& name, const std::string& bytes) const { // "x\" makes a folder
-        if (name.back() == '\\') {
+        if (name.back() == '\\')
             ::CreateDirectoryW(W(F(name)).c_str(), nullptr);
-            return;
-        }
-        HANDLE file = ::CreateFileW(W(F(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
-        ::CloseHandle(file);
+        else
+            std::ofstream(std::filesystem::path(W(F(name))), std::ios::binary) << bytes;
     }
     void UseExe(const std::string& exe) const { ::CopyFileW(W(exe).c_str(), W(F("Lumaplay.exe")).c_str(), FALSE); }
 

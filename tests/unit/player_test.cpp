@@ -121,5 +121,8 @@ TEST(FlatButtonGeometry, IconCaptionFrameAndHighlight) { // 24 x 22, icon 16 x 1
         {Frame(false, true), " L0,21 L0,0 L24,0 D0,21 D23,21 D23,-1"}, // raised
         {Frame(true, true), " D0,21 D0,0 D24,0 L0,21 L23,21 L23,-1"},  // sunken
         {Nums(HighlightColour(0xC8D0D4), HighlightColour(0xF00AFA)), Nums(0xDCE4E8, 0xFF1EFF)},
+        // The light edges on a white face are drawn halfway to the shadow; on grey, white.
+        {Nums(FrameLightColour(0xFFFFFF, 0xFFFFFF, 0x808080), FrameLightColour(0xDCE8E8, 0xFFFFFF, 0x808080)),
+         Nums(0xBFBFBF, 0xFFFFFF)},
     });
 }

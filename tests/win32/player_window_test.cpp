@@ -1,9 +1,7 @@
-// The player window's parts in windows of this test: flat button, window text, browser, drop.
+// The player window's parts in windows of this test: flat button, window text, browser, About box.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <shlobj.h>
 
 #include <fstream>
 
@@ -11,6 +9,7 @@
 #include "controls/flat_icon_button.h"
 #include "playback/web_browser.h"
 #include "res/resource.h"
+#include "ui/about_dlg.h"
 #include "ui/player_dlg.h"
 
 static HWND Window(const char* type, DWORD style, int x, int y, int cx, int cy, HWND parent = 0) {
@@ -51,7 +50,8 @@ struct Button : CWnd {
         ::SendMessageA(button.m_hWnd, WM_MOUSEMOVE, keys, MAKELPARAM(x, y));
         Pump();
     }
-    // Corners, face, where the icon's pixel (1, 3) is at rest and pressed; capture; clicks.
+    // Corners, face, where the icon's pixel (1, 3) is at rest and pressed; focus mark;
+    // capture; clicks.
     std::string Look() {
         ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         const COLORREF colours[] = {RGB(0x6E, 0x46, 0x1E), RGB(232, 228, 220),
@@ -63,6 +63,10 @@ struct Button : CWnd {
         for (POINT p : {POINT{0, 0}, {23, 21}, {1, 1}, {5, 7}, {6, 8}})
             for (int i = 0; i < 5; ++i)
                 look += ::GetPixel(dc, p.x, p.y) == colours[i] ? names[i] : "";
+        int dots = 0; // a focus mark: the dotted line along the top, inside the face
+        for (int x = 2; x < 21; ++x)
+            dots += ::GetPixel(dc, x, 2) != ::GetPixel(dc, x + 1, 2);
+        look += dots >= 8 ? "focus " : "";
         ::ReleaseDC(button.m_hWnd, dc);
         return look + (::GetCapture() == button.m_hWnd ? "captured " : "") + char('0' + clicks);
     }
@@ -84,10 +88,14 @@ TEST(FlatButton, LookAndMouse) {
     EXPECT_EQ(b.Look(), "face face face tab tab 0"); // left
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         ::SendMessageA(b.button.m_hWnd, message, 0, 0);
-    EXPECT_EQ(b.Look(), "face face face tab tab 2"); // a double click is a second click
+    EXPECT_EQ(b.Look(), "face face face tab tab focus 2"); // a double click is a second click
     ::SetForegroundWindow(::GetDesktopWindow());
     b.Mouse(12, 11);
     EXPECT_EQ(b.Look(), "face face face tab tab 2"); // another program's window is active
+    ::SetForegroundWindow(b.m_hWnd);
+    ::SetFocus(b.button.m_hWnd); // reached by the keyboard: its focus mark shows
+    ::SendMessageW(b.button.m_hWnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    EXPECT_EQ(b.Look(), "face face face tab tab focus 2");
     ::EnableWindow(b.button.m_hWnd, FALSE);
     EXPECT_EQ(b.Look(), "face face face dark dark 2"); // disabled
 }
@@ -126,37 +134,27 @@ TEST(WebBrowserHost, NavigatesToAPlainPathAndFillsItsWindow) {
     ::DestroyWindow(parent);
 }
 
-static std::vector<std::string> g_dropped;
-static std::string g_shown; // the path box and the caption after the drop
-
-static void CALLBACK DropAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND player = ::FindWindowA(nullptr, "Lumaplay");
-    if (player == nullptr)
-        return; // not there yet: the next tick
-    ::KillTimer(nullptr, timer);
-    DROPFILES header = {sizeof(DROPFILES), {}, FALSE, FALSE};
-    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
-    for (const std::string& file : g_dropped)
-        bytes += file + '\0';
-    HGLOBAL drop = ::GlobalAlloc(GMEM_FIXED, bytes.size() + 1); // with the list's closing NUL
-    bytes.copy(static_cast<char*>(drop), bytes.size() + 1);
-    ::SendMessageA(player, WM_DROPFILES, WPARAM(drop), 0);
-    char text[MAX_PATH] = {};
-    g_shown = std::string(text, ::GetDlgItemTextA(player, IDC_PCH_PATH, text, MAX_PATH)) + " | ";
-    g_shown += std::string(text, ::GetWindowTextA(player, text, MAX_PATH));
-    ::PostMessageA(player, WM_SYSCOMMAND, SC_CLOSE, 0);
+// Every text of the About box fits its box in the dialog's own font.
+static std::string g_cutTexts = "<no About box>";
+static void CALLBACK MeasureAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND about = ::FindWindowW(nullptr, L"\xFF80\xFF9E\xFF72\xFF71\xFF9B\xFF78\xFF9E"), c = nullptr;
+    HDC dc = about ? ::GetDC(about) : nullptr;
+    if (about == nullptr || !::KillTimer(nullptr, timer))
+        return;
+    ::SelectObject(dc, (HFONT)::SendMessageW(about, WM_GETFONT, 0, 0));
+    for (g_cutTexts.clear(); (c = ::FindWindowExW(about, c, L"Static", nullptr)) != nullptr;) {
+        wchar_t text[128] = {};
+        RECT box, need = {};
+        ::GetClientRect(c, &box);
+        ::DrawTextW(dc, text, ::GetWindowTextW(c, text, 128), &need, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        g_cutTexts += need.right > box.right ? std::to_string(need.right) + ">" + std::to_string(box.right) + " " : "";
+    }
+    ::ReleaseDC(about, dc);
+    ::PostMessageW(about, WM_COMMAND, IDOK, 0);
 }
 
-TEST(PlayerWindowDrop, PlaysOnlyTheFirstDroppedFile) {
-    GetPlayerApp()->m_pszExeName = "win32_tests";
-    AfxEnableControlContainer();
-    const std::string gzip("\x1F\x8B\x08\x00", 4);
-    g_dropped = {File("drop1[SX200SY150].pch", gzip),
-                 File("drop2.spch", "image_width=1\nimage_height=2\n"), File("drop3.pch", gzip)};
-    ::SetTimer(nullptr, 0, 50, &DropAndClose);
-    CPlayerDlg dialog(-1, nullptr);
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(g_shown, g_dropped[0] + " | Lumaplay [PaintBBS]"); // the path box, the caption
-    for (const std::string& file : g_dropped)
-        ::DeleteFileA(file.c_str());
+TEST(AboutBox, ShowsEveryTextWhole) {
+    ::SetTimer(nullptr, 0, 50, &MeasureAndClose);
+    EXPECT_EQ(CAboutDlg().DoModal(), IDOK);
+    EXPECT_EQ(g_cutTexts, "");
 }
