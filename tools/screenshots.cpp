@@ -1,0 +1,127 @@
+// Takes the screenshots of docs/ from the real program under Wine: the player window at
+// its start, grown, maximised, after a hand-off to a bigger canvas, with a focused and a
+// lit button, at its smallest, and the About box. Each shot is a BMP of the window's
+// place on the screen (all of it for the maximised window).
+//   screenshots.exe <Lumaplay.exe folder> <output prefix>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::wstring g_dir, g_out;
+DWORD g_pid = 0;
+
+void Save(const wchar_t* name, RECT r) {
+    InflateRect(&r, 6, 6);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BITMAPINFOHEADER info = {sizeof(info), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const DWORD row = (w * 3 + 3) & ~3u;
+    std::string bits(row * h, '\0');
+    GetDIBits(dc, bitmap, 0, h, &bits[0], reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof(file) + sizeof(info) + bits.size()), 0, 0,
+                             DWORD(sizeof(file) + sizeof(info))};
+    FILE* out = _wfopen((g_out + name + L".bmp").c_str(), L"wb");
+    fwrite(&file, sizeof(file), 1, out);
+    fwrite(&info, sizeof(info), 1, out);
+    fwrite(bits.data(), bits.size(), 1, out);
+    fclose(out);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
+RECT RectOf(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    return r;
+}
+
+void Settle(HWND w, int ms = 700) {
+    DWORD_PTR result;
+    SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    Sleep(ms);
+}
+
+HANDLE Start(const std::wstring& args) {
+    std::wstring line = L"\"" + g_dir + L"Lumaplay.exe\" " + args;
+    STARTUPINFOW si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, g_dir.c_str(), &si, &pi);
+    CloseHandle(pi.hThread);
+    if (g_pid == 0)
+        g_pid = pi.dwProcessId;
+    return pi.hProcess;
+}
+
+HWND Find(const wchar_t* title) {
+    for (int i = 0; i < 200; ++i, Sleep(50)) {
+        HWND h = FindWindowW(nullptr, title);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (h != nullptr && pid == g_pid && IsWindowVisible(h))
+            return h;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3)
+        return 2;
+    g_dir = argv[1];
+    g_out = argv[2];
+    HANDLE main = Start(L"\"" + g_dir + L"sample[SX400SY300].pch\"");
+    HWND w = Find(L"Lumaplay [PaintBBS]");
+    if (w == nullptr)
+        return 1;
+    SetCursorPos(1000, 750);
+    Settle(w);
+    Save(L"start", RectOf(w));
+    RECT r = RectOf(w);
+    SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left + 200, r.bottom - r.top + 60, SWP_NOZORDER);
+    Settle(w);
+    Save(L"grow", RectOf(w));
+    ShowWindow(w, SW_MAXIMIZE);
+    Settle(w);
+    Save(L"maximise", RectOf(w));
+    ShowWindow(w, SW_RESTORE);
+    Settle(w);
+    HANDLE second = Start(L"\"" + g_dir + L"bigger[SX640SY400].pch\"");
+    WaitForSingleObject(second, 15000);
+    CloseHandle(second);
+    Settle(w);
+    Save(L"handoff", RectOf(w));
+    // The keyboard reaches the open button: the system's cues show.
+    SetForegroundWindow(w);
+    SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(w, 1002)), TRUE);
+    SendMessageW(w, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    Settle(w);
+    Save(L"focus", RectOf(w));
+    RECT b = RectOf(GetDlgItem(w, 1004));
+    SetCursorPos((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+    Settle(w);
+    Save(L"lit", RectOf(w));
+    SetCursorPos(1000, 750);
+    PostMessageW(w, WM_SYSCOMMAND, 129, 0);
+    HWND about = Find(L"\xFF80\xFF9E\xFF72\xFF71\xFF9B\xFF78\xFF9E");
+    if (about != nullptr) {
+        Settle(about);
+        Save(L"about", RectOf(about));
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+        Sleep(300);
+    }
+    SetWindowPos(w, nullptr, 0, 0, 20, 10, SWP_NOMOVE | SWP_NOZORDER);
+    Settle(w);
+    Save(L"smallest", RectOf(w));
+    PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+    WaitForSingleObject(main, 10000);
+    return 0;
+}
