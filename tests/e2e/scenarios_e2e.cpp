@@ -371,6 +371,7 @@ const Row kRows[] = {
          EXPECT_TRUE(drawn());
          ::ShowWindow(w, SW_MAXIMIZE);
          EXPECT_TRUE(drawn());
+         EXPECT_EQ(Shown(w).first, 0); // now the path fits: shown from its start again
          ::ShowWindow(w, SW_RESTORE);
          ASSERT_TRUE(Sync(w));
          // The play command fits the window to the canvas, a scroll bar's width to spare.
