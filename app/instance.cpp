@@ -33,8 +33,7 @@ COPYDATASTRUCT HandOffRecord(const std::string& fileName, std::string& data) {
         record.cbData = static_cast<DWORD>(data.size() + 1); // the NUL is sent too
     } else {
         std::string standIn;
-        if (!ToCodePage(CP_ACP, ShortPath(wide), standIn))
-            standIn.clear();
+        ToCodePage(CP_ACP, ShortPathIn(CP_ACP, wide), standIn);
         data = BuildWideHandOffData(standIn, std::u16string(wide.begin(), wide.end()));
         record.dwData = kWideHandOffTag;
         record.cbData = static_cast<DWORD>(data.size());

@@ -60,13 +60,15 @@ bool ToCodePage(UINT codePage, const std::wstring& wide, std::string& out) {
     return true;
 }
 
-std::wstring ShortPath(const std::wstring& path) {
+std::wstring ShortPathIn(UINT codePage, const std::wstring& path) {
     DWORD size = ::GetShortPathNameW(path.c_str(), nullptr, 0);
     if (size == 0)
         return std::wstring();
     std::vector<wchar_t> buffer(size + 1, L'\0');
     DWORD got = ::GetShortPathNameW(path.c_str(), buffer.data(), size + 1);
-    return got > 0 && got <= size ? std::wstring(buffer.data(), got) : std::wstring();
+    std::wstring shortForm = got > 0 && got <= size ? std::wstring(buffer.data(), got) : L"";
+    std::string bytes;
+    return ToCodePage(codePage, shortForm, bytes) ? shortForm : std::wstring();
 }
 
 int ShowMessage(HWND owner, const char* cp932Text, const char* cp932Caption, UINT type) {

@@ -23,8 +23,9 @@ std::wstring ProgramText(const char* cp932);
 bool ToCodePage(UINT codePage, const std::wstring& wide, std::string& out);
 std::wstring FromCodePage(UINT codePage, const std::string& bytes);
 
-// The system's short (8.3) form of an existing path, empty when it has none.
-std::wstring ShortPath(const std::wstring& path);
+// The system's short (8.3) form of an existing path, empty when it has none or when
+// that form too has a character without a form of its own in the code page.
+std::wstring ShortPathIn(UINT codePage, const std::wstring& path);
 
 // A modal message box with one of the program's own texts and captions.
 int ShowMessage(HWND owner, const char* cp932Text, const char* cp932Caption, UINT type);

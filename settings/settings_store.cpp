@@ -79,8 +79,8 @@ bool WriteLastDir(const std::string& iniPath, const std::string& folder) {
     std::string ansi;
     if (ToCodePage(CP_ACP, wide, ansi))
         return WriteSetting(iniPath, kLastDirKey, folder);
-    const std::wstring shortForm = ShortPath(wide);
-    if (!shortForm.empty() && ToCodePage(CP_ACP, shortForm, ansi))
+    const std::wstring shortForm = ShortPathIn(CP_ACP, wide);
+    if (!shortForm.empty())
         return WriteSetting(iniPath, kLastDirKey, Narrow(shortForm));
     return false;
 }

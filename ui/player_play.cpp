@@ -67,7 +67,8 @@ std::string PageFolder(const std::string& appDir) {
     std::string sjis;
     if (ToCodePage(932, Widen(appDir), sjis))
         return sjis;
-    const std::wstring shortForm = ShortPath(Widen(MbReplaceAll(appDir, "/", "\\", NoLeadBytes)));
+    const std::wstring shortForm =
+        ShortPathIn(932, Widen(MbReplaceAll(appDir, "/", "\\", NoLeadBytes)));
     if (!shortForm.empty() && ToCodePage(932, shortForm, sjis)) {
         sjis = NormalizeSeparators(sjis, IsCp932LeadByte);
         return sjis.back() == '/' ? sjis : sjis + "/";
