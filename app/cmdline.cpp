@@ -2,23 +2,6 @@
 
 #include <cstring>
 
-std::string CommandLineTail(const char* commandLine) {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(commandLine);
-    if (*p == '"') {
-        ++p;
-        while (*p != '\0' && *p != '"')
-            ++p;
-        if (*p == '"')
-            ++p;
-    } else {
-        while (*p > ' ')
-            ++p;
-    }
-    while (*p != '\0' && *p <= ' ')
-        ++p;
-    return reinterpret_cast<const char*>(p);
-}
-
 void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out,
                       NameLength nameLength) {
     std::memset(out.files, 0, sizeof(out.files));

@@ -20,10 +20,6 @@ struct CommandLineFiles {
     bool nameTooLong;                       // a name was left out for its length
 };
 
-// The part of a full process command line after the program's own name and the
-// blanks that follow it, by the platform's rule.
-std::string CommandLineTail(const char* commandLine);
-
 // Splits the tail. Names are double-quoted; an unquoted tail splits at every blank.
 // The scan ends at the first missing double quote. A name too long for an entry is
 // left out rather than cut into a different path: one whose length is kCmdFileSize or

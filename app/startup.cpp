@@ -6,7 +6,6 @@
 const char kProgramTitle[] = "Lumaplay";
 const char kInstanceMutexName[] = "Lumaplay-Quenby-Application";
 const char kAppletMissingText[] = "DOVEdivozが正しくインストールされていません。";
-const char kErrorCaption[] = "ERROR";
 
 bool LaunchesOneProcessPerFile(int nameCount, int singleInstanceSetting) {
     return nameCount >= 2 && singleInstanceSetting == 0;

@@ -7,7 +7,6 @@
 extern const char kProgramTitle[];      // "Lumaplay": caption and hand-off title prefix
 extern const char kInstanceMutexName[]; // "Lumaplay-Quenby-Application"
 extern const char kAppletMissingText[]; // message when the applet is not installed
-extern const char kErrorCaption[];      // "ERROR"
 
 // Several names with several windows allowed: one new process per name.
 bool LaunchesOneProcessPerFile(int nameCount, int singleInstanceSetting);

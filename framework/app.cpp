@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/cmdline.h"
-#include "app/paths.h"
+#include "framework/command_line.h"
+#include "framework/path.h"
 #include "framework/text.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+const char kErrorCaption[] = "ERROR";
+
 namespace {
 
 std::wstring ToWide(UINT codePage, const char* bytes, int length) {

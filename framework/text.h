@@ -27,5 +27,7 @@ std::wstring FromCodePage(UINT codePage, const std::string& bytes);
 // that form too has a character without a form of its own in the code page.
 std::wstring ShortPathIn(UINT codePage, const std::wstring& path);
 
+extern const char kErrorCaption[]; // "ERROR": the caption of the program's error messages
+
 // A modal message box with one of the program's own texts and captions.
 int ShowMessage(HWND owner, const char* cp932Text, const char* cp932Caption, UINT type);

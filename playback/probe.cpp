@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "app/startup.h"
-
 namespace {
 
 const char kWidthKey[] = "image_width";   // 11 bytes
@@ -101,9 +99,4 @@ ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std:
         outcome.sizeKnown = true;
     }
     return outcome;
-}
-
-std::string PlayCaption(AnimationKind kind) {
-    return std::string(kProgramTitle) +
-           (kind == AnimationKind::ShiPainter ? " [ShiPainter]" : " [PaintBBS]");
 }

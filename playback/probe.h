@@ -45,6 +45,3 @@ struct ProbeOutcome {
 
 ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std::string& path,
                         LeadByteTest isLead);
-
-// Caption after a play: "Lumaplay [PaintBBS]" or "Lumaplay [ShiPainter]".
-std::string PlayCaption(AnimationKind kind);

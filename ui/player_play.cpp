@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "settings/canvas_size_dlg.h"
 #include "settings/settings_store.h"
+#include "ui/window_rules.h"
 #include "ui/player_dlg.h"
 
 namespace {

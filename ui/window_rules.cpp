@@ -1,5 +1,6 @@
 #include "ui/window_rules.h"
 
+#include "app/startup.h"
 #include "settings/settings_keys.h"
 
 StartPosition FixedStartPosition(int x, int y, const Rect& window, int screenWidth,
@@ -45,4 +46,9 @@ std::uint32_t HighlightColour(std::uint32_t menuColour) {
         result |= (channel > 0xFF ? 0xFF : channel) << shift;
     }
     return result;
+}
+
+std::string PlayCaption(AnimationKind kind) {
+    return std::string(kProgramTitle) +
+           (kind == AnimationKind::ShiPainter ? " [ShiPainter]" : " [PaintBBS]");
 }

@@ -1,10 +1,12 @@
-// Rules of the player window that need no window: where it starts, and the colour
-// its buttons light up in.
+// Rules of the player window that need no window: where it starts, its caption after
+// a play, and the colour its buttons light up in.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "framework/geometry.h"
+#include "playback/probe.h"
 
 struct StartPosition {
     bool move = false; // move the window to (x, y)
@@ -27,3 +29,6 @@ StartPosition RememberedStartPosition(int x, int y, const Rect& window, int scre
 // Menu colour lightened by 20 in each channel, each channel capped at 255
 // (0x00BBGGRR layout).
 std::uint32_t HighlightColour(std::uint32_t menuColour);
+
+// Caption after a play: "Lumaplay [PaintBBS]" or "Lumaplay [ShiPainter]".
+std::string PlayCaption(AnimationKind kind);

@@ -2,6 +2,7 @@
 #include "table.h"
 
 #include "app/cmdline.h"
+#include "framework/command_line.h"
 #include "app/paths.h"
 #include "app/startup.h"
 #include "playback/page.h"
