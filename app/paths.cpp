@@ -8,6 +8,8 @@ ProgramPaths ComposeProgramPaths(const std::string& programPath, LeadByteTest is
     PathParts parts = SplitPath(programPath, isLead);
     std::string folder = parts.drive + parts.dir;
     ProgramPaths paths;
+    paths.programPath = programPath;
+    paths.exeName = parts.name;
     paths.iniPath = NormalizeSeparators(folder + "/" + kIniFileName, isLead);
     paths.viewerDir = folder + "/" + kAppletFolder;
     paths.appDir = NormalizeSeparators(folder + "/", isLead);

@@ -13,6 +13,8 @@ extern const char kWorkFolder[];   // "Work"
 
 // Everything derived from the program's own full path.
 struct ProgramPaths {
+    std::string programPath; // C:\Tools\Lumaplay.exe, as the system gave it
+    std::string exeName;     // Lumaplay: marks the player windows of this program
     std::string iniPath;   // C:/Tools/Lumaplay.ini
     std::string viewerDir; // C:\Tools\/DOVEdivoz (separators left as they are)
     std::string appDir;    // C:/Tools/

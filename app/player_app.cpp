@@ -48,10 +48,6 @@ std::string AbsoluteName(const char* name) {
 
 } // namespace
 
-CPlayerApp* GetPlayerApp() {
-    return &theApp;
-}
-
 CPlayerApp::CPlayerApp() {
     m_pszAppName = kProgramTitle;
 }
@@ -59,8 +55,7 @@ CPlayerApp::CPlayerApp() {
 CPlayerApp::~CPlayerApp() = default;
 
 bool CPlayerApp::InitInstance() {
-    const std::string programPath = ProgramFilePath();
-    ProgramPaths paths = ComposeProgramPaths(programPath, NoLeadBytes);
+    const ProgramPaths paths = ComposeProgramPaths(m_strProgramPath, NoLeadBytes);
     m_strIniPath = paths.iniPath;
     m_strViewerDir = paths.viewerDir;
 
@@ -80,7 +75,7 @@ bool CPlayerApp::InitInstance() {
     int singleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
     if (LaunchesOneProcessPerFile(command.count, singleInstance)) {
         for (int k = 0; k < command.count; ++k) {
-            LaunchProcess(programPath, BuildLaunchArguments(AbsoluteName(m_szCmdFiles[k]), k),
+            LaunchProcess(paths.programPath, BuildLaunchArguments(AbsoluteName(m_szCmdFiles[k]), k),
                           false);
             ::Sleep(kPauseAfterLaunchMs);
         }
@@ -95,7 +90,7 @@ bool CPlayerApp::InitInstance() {
         return false;
 
     AfxEnableControlContainer();
-    CPlayerDlg dialog(command.launchIndex, nullptr);
+    CPlayerDlg dialog(command.launchIndex, m_szCmdFiles[0], paths, nullptr);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

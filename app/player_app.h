@@ -13,9 +13,8 @@ class CPlayerApp : public CWinApp {
     ~CPlayerApp() override;
     bool InitInstance() override;
 
+  private:
     char m_szCmdFiles[kMaxCmdFiles][kCmdFileBytes] = {}; // names in UTF-8
     std::string m_strIniPath;
     std::string m_strViewerDir;
 };
-
-CPlayerApp* GetPlayerApp();

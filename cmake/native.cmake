@@ -6,3 +6,4 @@ file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.c
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_link_libraries(unit_tests PRIVATE lumaplay_core GTest::gtest_main)
 gtest_discover_tests(unit_tests)
+add_test(NAME Layers.IncludesLookOnlyDown COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-layers.sh)

@@ -8,8 +8,21 @@
 
 namespace {
 CWinApp* g_app = nullptr;
-std::string g_cmdLineTail;
-std::string g_exeName;
+
+// The full path of the program's own file. A buffer that grows: a folder of long
+// Unicode names can pass the old limit.
+std::string ProgramFilePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD got = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (got == 0)
+            return std::string();
+        if (got < path.size())
+            return Narrow(path.substr(0, got));
+        path.resize(path.size() * 2);
+    }
+}
+
 } // namespace
 
 CWinApp::CWinApp() {
@@ -32,26 +45,14 @@ HINSTANCE AfxGetInstanceHandle() {
     return ::GetModuleHandleA(nullptr);
 }
 
-std::string ProgramFilePath() {
-    // A buffer that grows: a folder of long Unicode names can pass the old limit.
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD got = ::GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (got == 0)
-            return std::string();
-        if (got < path.size())
-            return Narrow(path.substr(0, got));
-        path.resize(path.size() * 2);
-    }
-}
-
 int CWinApp::Run(HINSTANCE instance) {
     m_hInstance = instance;
     // The wide command line: names the ANSI code page cannot hold come through whole.
-    g_cmdLineTail = CommandLineTail(Narrow(::GetCommandLineW()).c_str());
-    m_lpCmdLine = g_cmdLineTail.c_str();
-    g_exeName = SplitPath(ProgramFilePath(), NoLeadBytes).name;
-    m_pszExeName = g_exeName.c_str();
+    m_strCmdLineTail = CommandLineTail(Narrow(::GetCommandLineW()).c_str());
+    m_lpCmdLine = m_strCmdLineTail.c_str();
+    m_strProgramPath = ProgramFilePath();
+    m_strExeName = SplitPath(m_strProgramPath, NoLeadBytes).name;
+    m_pszExeName = m_strExeName.c_str();
     if (m_pszAppName[0] == '\0')
         m_pszAppName = m_pszExeName;
     InitInstance();

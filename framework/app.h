@@ -18,13 +18,18 @@ class CWinApp {
     virtual bool InitInstance() = 0;
 
     HINSTANCE m_hInstance = nullptr;
-    const char* m_lpCmdLine = ""; // command line without the program's own name (UTF-8)
+    const char* m_lpCmdLine = "";  // command line without the program's own name (UTF-8)
+    std::string m_strProgramPath; // full path of the program's own file (UTF-8)
     CWnd* m_pMainWnd = nullptr;
     const char* m_pszExeName = ""; // program file name without folder and extension (UTF-8)
     const char* m_pszAppName = ""; // title of the framework's own message boxes
 
     // Called by the entry point.
     int Run(HINSTANCE instance);
+
+  private:
+    std::string m_strCmdLineTail; // what m_lpCmdLine shows
+    std::string m_strExeName;     // what m_pszExeName shows
 };
 
 CWinApp* AfxGetApp();
@@ -33,9 +38,6 @@ HINSTANCE AfxGetInstanceHandle();
 // A message box with one of the program's own texts, the application's title as
 // caption and no owner but the active window of this thread.
 int AfxMessageBox(const char* text, UINT type);
-
-// The full path of the program's own file (UTF-8).
-std::string ProgramFilePath();
 
 // Wait cursor for the lifetime of the object.
 class CWaitCursor {

@@ -1,8 +1,5 @@
 #include "settings/settings_dlg.h"
 
-#include "app/player_app.h"
-#include "app/startup.h"
-#include "framework/app.h"
 #include "framework/text.h"
 #include "res/resource.h"
 #include "settings/file_type_registry.h"
@@ -18,7 +15,8 @@ namespace {
 const char kSettingsNotSavedText[] = "設定を保存できませんでした。";
 } // namespace
 
-CSettingsDlg::CSettingsDlg() : CDialog(IDD_SETTINGS_DIALOG, nullptr) {}
+CSettingsDlg::CSettingsDlg(const std::string& iniPath, const std::string& programPath)
+    : CDialog(IDD_SETTINGS_DIALOG, nullptr), m_strIniPath(iniPath), m_strProgramPath(programPath) {}
 
 void CSettingsDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_DEFAULT_WIDTH, m_nDefaultWidth);
@@ -38,16 +36,15 @@ void CSettingsDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    const std::string& ini = GetPlayerApp()->m_strIniPath;
-    m_nDefaultWidth = ReadIntSetting(ini, IntSetting::DefaultWidth);
-    m_nDefaultHeight = ReadIntSetting(ini, IntSetting::DefaultHeight);
-    m_nStartPosX = ReadIntSetting(ini, IntSetting::StartPosX);
-    m_nStartPosY = ReadIntSetting(ini, IntSetting::StartPosY);
-    m_bAskSize = ReadIntSetting(ini, IntSetting::AskCanvasSize);
-    m_bUseStartPos = ReadIntSetting(ini, IntSetting::FixedStartPos);
-    m_bSingleInstance = ReadIntSetting(ini, IntSetting::SingleInstance);
-    m_bAssocPch = ReadIntSetting(ini, IntSetting::AssociatePch);
-    m_bAssocSpch = ReadIntSetting(ini, IntSetting::AssociateSpch);
+    m_nDefaultWidth = ReadIntSetting(m_strIniPath, IntSetting::DefaultWidth);
+    m_nDefaultHeight = ReadIntSetting(m_strIniPath, IntSetting::DefaultHeight);
+    m_nStartPosX = ReadIntSetting(m_strIniPath, IntSetting::StartPosX);
+    m_nStartPosY = ReadIntSetting(m_strIniPath, IntSetting::StartPosY);
+    m_bAskSize = ReadIntSetting(m_strIniPath, IntSetting::AskCanvasSize);
+    m_bUseStartPos = ReadIntSetting(m_strIniPath, IntSetting::FixedStartPos);
+    m_bSingleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
+    m_bAssocPch = ReadIntSetting(m_strIniPath, IntSetting::AssociatePch);
+    m_bAssocSpch = ReadIntSetting(m_strIniPath, IntSetting::AssociateSpch);
     m_bAssocPchAtOpen = m_bAssocPch;
     m_bAssocSpchAtOpen = m_bAssocSpch;
     UpdateData(false);
@@ -110,12 +107,11 @@ void CSettingsDlg::OnOK() {
         return;
 
     const SettingsValues values = Values();
-    const std::string& ini = GetPlayerApp()->m_strIniPath;
     bool saved = true;
     {
         SettingsLock lock; // the nine keys reach the file together
         for (const auto& write : SettingsToWrite(values))
-            saved = WriteIntSetting(ini, write.first, write.second) && saved;
+            saved = WriteIntSetting(m_strIniPath, write.first, write.second) && saved;
     }
     // A settings file that cannot be written (read-only, say): the user is told and the
     // dialog stays open with the values entered, and the associations stay as they were.
@@ -124,16 +120,16 @@ void CSettingsDlg::OnOK() {
         return;
     }
 
-    const std::string programPath = ProgramFilePath();
     Win32Registry registry;
     CFileTypeRegistry types(registry);
     for (const AssociationChange& change :
          AssociationChanges(m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values)) {
         types.UnregisterFileType(change.progId, change.ext);
         if (change.registerAfter)
-            types.RegisterFileType(change.progId, change.ext, programPath, change.iconIndex,
+            types.RegisterFileType(change.progId, change.ext, m_strProgramPath, change.iconIndex,
                                    change.description);
     }
     registry.NotifyAssociationsChanged();
     EndDialog(IDOK);
 }
+

@@ -1,12 +1,15 @@
 // The settings dialog: default canvas size, start-up behaviour and file associations.
 #pragma once
 
+#include <string>
+
 #include "framework/dialog.h"
 #include "settings/settings_logic.h"
 
 class CSettingsDlg : public CDialog {
   public:
-    CSettingsDlg();
+    // The settings file to read and write, and the program the file types open with.
+    CSettingsDlg(const std::string& iniPath, const std::string& programPath);
 
   protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -21,6 +24,8 @@ class CSettingsDlg : public CDialog {
     // Takes only the check boxes from the controls: enabling needs nothing else.
     void TakeCheckBoxes();
 
+    const std::string m_strIniPath;
+    const std::string m_strProgramPath;
     int m_bAssocPchAtOpen = 0;
     int m_bAssocSpchAtOpen = 0;
     int m_nDefaultWidth = 0;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/paths.h"
-#include "app/player_app.h"
 #include "app/startup.h"
+#include "framework/app.h"
 #include "framework/text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
@@ -62,21 +62,17 @@ ON_MESSAGE(WM_INITMENU, OnInitMenu)
 ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
 END_MESSAGE_MAP()
 
-CPlayerDlg::CPlayerDlg(int launchIndex, CWnd* parent)
-    : CDialog(IDD_PLAYER_DIALOG, parent), m_nLaunchIndex(launchIndex),
-      m_strPchPath(GetPlayerApp()->m_szCmdFiles[0]),
+CPlayerDlg::CPlayerDlg(int launchIndex, const std::string& firstFile, const ProgramPaths& paths,
+                       CWnd* parent)
+    : CDialog(IDD_PLAYER_DIALOG, parent), m_strIniPath(paths.iniPath), m_strAppDir(paths.appDir),
+      m_strWorkDir(paths.workDir), m_strProgramPath(paths.programPath),
+      m_strWindowMark(paths.exeName), m_nLaunchIndex(launchIndex), m_strPchPath(firstFile),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
-    ProgramPaths paths = ComposeProgramPaths(ProgramFilePath(), NoLeadBytes);
-    m_strAppDir = paths.appDir;
-    m_strIniPath = paths.iniPath;
-    m_strWorkDir = paths.workDir;
 
     // The work area: two fresh files in "Work" beside the program, made unique across
     // running instances by being created at once.
     const std::wstring workDir = Widen(m_strWorkDir);
     ::CreateDirectoryW(workDir.c_str(), nullptr);
-    std::memset(m_szPagePath, 0, sizeof(m_szPagePath));
-    std::memset(m_szPchCopyPath, 0, sizeof(m_szPchCopyPath));
     for (char* path : {m_szPagePath, m_szPchCopyPath}) {
         wchar_t name[MAX_PATH] = {};
         const std::string made = ::GetTempFileNameW(workDir.c_str(), L"lum", 0, name) ? Narrow(name) : "";
@@ -166,7 +162,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     // Marks this window as a player window that accepts files from later starts.
-    ::SetPropW(m_hWnd, Widen(AfxGetApp()->m_pszExeName).c_str(), reinterpret_cast<HANDLE>(1));
+    ::SetPropW(m_hWnd, Widen(m_strWindowMark).c_str(), reinterpret_cast<HANDLE>(1));
 
     m_pEditBrush = ::CreateSolidBrush(RGB(255, 255, 255));
 
@@ -179,25 +175,22 @@ BOOL CPlayerDlg::OnInitDialog() {
     m_btnSettings.SetHotBkColor(hot, 0);
 
     CaptureLayout(); // the template's own geometry: nothing to apply yet
-    PlaceAtStart();
+    const bool remembered = PlaceAtStart();
 
     if (!m_strPchPath.empty()) {
         // Played while still hidden: the window first shows at its fitted place and
         // size. A message or question on the way shows it first, as it stands.
-        ++m_nStartStage;
-        m_bPlayingAtStart = true;
+        m_nStartStage = remembered ? StartStage::PlayingRemembered : StartStage::PlayingFixed;
         OnPlay();
-        m_bPlayingAtStart = false;
-        ++m_nStartStage;
-        ScrollPathBox();
-        return TRUE;
+    } else {
+        WriteInitialPage();
     }
-    WriteInitialPage();
+    m_nStartStage = StartStage::Running;
     ScrollPathBox();
     return TRUE;
 }
 
-void CPlayerDlg::PlaceAtStart() {
+bool CPlayerDlg::PlaceAtStart() {
     Rect window = WindowRect(m_hWnd);
     int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
@@ -211,7 +204,7 @@ void CPlayerDlg::PlaceAtStart() {
         ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | HiddenMoveFlags());
         if (m_strPchPath.empty())
             ::ShowWindow(m_hWnd, SW_SHOW);
-        return;
+        return false;
     }
     pos = RememberedStartPosition(ReadIntSetting(m_strIniPath, IntSetting::SavedPosX),
                                   ReadIntSetting(m_strIniPath, IntSetting::SavedPosY), window,
@@ -219,7 +212,7 @@ void CPlayerDlg::PlaceAtStart() {
     if (pos.move)
         ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | HiddenMoveFlags());
     m_bCenterOnFirstPlay = pos.centerOnFirstPlay ? 1 : 0;
-    ++m_nStartStage;
+    return true;
 }
 
 void CPlayerDlg::CaptureLayout() {
@@ -275,7 +268,7 @@ LRESULT CPlayerDlg::OnSize(WPARAM, LPARAM) {
 
 BOOL CPlayerDlg::DestroyWindow() {
     // A closing window takes no more files from later starts.
-    ::RemovePropW(m_hWnd, Widen(AfxGetApp()->m_pszExeName).c_str());
+    ::RemovePropW(m_hWnd, Widen(m_strWindowMark).c_str());
     Rect window = WindowRect(m_hWnd);
     SettingsLock lock; // both keys from this window, whoever closes at the same time
     WriteIntSetting(m_strIniPath, IntSetting::SavedPosX, window.left);
@@ -318,11 +311,8 @@ LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
     std::vector<wchar_t> name(sys::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
     sys::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size()));
     sys::DragFinish(drop);
-    m_strPchPath = Narrow(name.data());
-    UpdateData(false);
     BringToForeground(m_hWnd);
-    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
-    OnPlay();
+    PlayFromRoad(Narrow(name.data()));
     return 0;
 }
 
@@ -344,7 +334,7 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
 void CPlayerDlg::OnSettings() {
     // Changed settings take effect at the next play, which reads them afresh.
     BusyScope busy(*this);
-    CSettingsDlg settings;
+    CSettingsDlg settings(m_strIniPath, m_strProgramPath);
     settings.DoModal();
     ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
 }

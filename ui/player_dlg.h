@@ -5,6 +5,7 @@
 #include <deque>
 #include <string>
 
+#include "app/paths.h"
 #include "controls/flat_icon_button.h"
 #include "framework/common_controls.h"
 #include "framework/dialog.h"
@@ -14,7 +15,9 @@
 
 class CPlayerDlg : public CDialog {
   public:
-    CPlayerDlg(int launchIndex, CWnd* parent);
+    // firstFile: the command line's file, played once the window is made (empty: none).
+    CPlayerDlg(int launchIndex, const std::string& firstFile, const ProgramPaths& paths,
+               CWnd* parent);
     ~CPlayerDlg() override;
 
     BOOL DestroyWindow() override;
@@ -61,12 +64,16 @@ class CPlayerDlg : public CDialog {
     void ScrollPathBox();
     void ShowIfHidden(); // before a message or question of the start play
     UINT HiddenMoveFlags() const;
-    void PlaceAtStart();
+    bool PlaceAtStart(); // true in remembered-position mode
     // Shows the file name in the path box, gives the browser the focus and plays.
     void PlayFromRoad(const std::string& path);
 
     // Probe: reads the head of m_strPchPath; reports and returns false on rejection.
     bool ProbeAnimationFile(AnimationKind& kind, CanvasSize& size);
+    bool ReadFileHead(unsigned char (&block)[kProbeBlockSize]); // reports a failure
+    // The canvas of a PaintBBS file that does not say it: the stored default, or the
+    // user's answer when the settings ask for the question.
+    void TakeDefaultCanvasSize(CanvasSize& size);
     bool WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll);
     // True when the window, whose rectangle is now, already stands at the fitted
     // place and size, in front.
@@ -77,28 +84,39 @@ class CPlayerDlg : public CDialog {
     void WriteInitialPage();
     void ShowError(const char* text);
 
+    // Where the start is: the command line's file is played once, inside OnInitDialog,
+    // and only that play in remembered-position mode is placed by the start-up rules.
+    enum class StartStage {
+        Opening,           // OnInitDialog before the command-line play
+        PlayingRemembered, // the command-line play, remembered-position mode
+        PlayingFixed,      // the command-line play, fixed start position
+        Running,           // OnInitDialog done: every later play
+    };
+
+    // What the window was made with.
+    const std::string m_strIniPath;
+    const std::string m_strAppDir;
+    const std::string m_strWorkDir;
+    const std::string m_strProgramPath;
+    const std::string m_strWindowMark; // property that marks a player window of this program
+    const int m_nLaunchIndex;
+
+    // The file shown in the path box, and the window's two work files (UTF-8: a program
+    // folder of any name fits).
+    std::string m_strPchPath;
+    char m_szPagePath[3 * MAX_PATH] = {};
+    char m_szPchCopyPath[3 * MAX_PATH] = {};
+    std::string m_strPchRelPath; // the copy as the page names it
+
+    CWebBrowser m_browser;
     CFlatIconButton m_btnOpen;
     CFlatIconButton m_btnSettings;
     CToolTipCtrl m_toolTip;
+    HICON m_hIcon;
     HBRUSH m_pEditBrush = nullptr;
 
-  public:
-    std::string m_strIniPath;
-    std::string m_strAppDir;
-    std::string m_strWorkDir;
-    std::string m_strPchRelPath;
-    // Work file paths in UTF-8: a program folder of any name fits.
-    char m_szPagePath[3 * MAX_PATH];
-    char m_szPchCopyPath[3 * MAX_PATH];
-    int m_nLaunchIndex;
-    int m_nStartStage = 0;
+    StartStage m_nStartStage = StartStage::Opening;
     int m_bCenterOnFirstPlay = 0;
-    std::string m_strPchPath;
-    CWebBrowser m_browser;
-    HICON m_hIcon;
-
-  private:
-    bool m_bPlayingAtStart = false; // the play made by OnInitDialog for the command line
     bool m_bLayoutCaptured = false;
     bool m_bAboutInMenu = false;
     int m_nBusy = 0;

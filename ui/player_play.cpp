@@ -84,11 +84,7 @@ void CPlayerDlg::ShowError(const char* text) {
     ShowMessage(m_hWnd, text, kErrorCaption, MB_OK);
 }
 
-bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
-    if (m_strPchPath.empty()) {
-        ShowError(kNoFileText);
-        return false;
-    }
+bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize]) {
     const std::wstring path = Widen(m_strPchPath);
     HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -101,12 +97,40 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
                                                             : kUnreadableText);
         return false;
     }
-    // A failed read leaves zeros, which classify like any other block.
-    unsigned char block[kProbeBlockSize] = {};
+    // A file shorter than the block, or a read that fails once the file is open, leaves
+    // zeros, which classify like any other block: the file is refused as no animation.
     DWORD read = 0;
     ::ReadFile(file, block, sizeof(block), &read, nullptr);
     ::CloseHandle(file);
+    return true;
+}
 
+void CPlayerDlg::TakeDefaultCanvasSize(CanvasSize& size) {
+    size.width = ReadIntSetting(m_strIniPath, IntSetting::DefaultWidth);
+    size.height = ReadIntSetting(m_strIniPath, IntSetting::DefaultHeight);
+    if (ReadIntSetting(m_strIniPath, IntSetting::AskCanvasSize) == 0)
+        return;
+    ShowIfHidden();
+    CCanvasSizeDlg dialog(this);
+    dialog.m_nCanvasWidth = size.width;
+    dialog.m_nCanvasHeight = size.height;
+    if (dialog.DoModal() != IDOK)
+        return;
+    size.width = dialog.m_nCanvasWidth;
+    size.height = dialog.m_nCanvasHeight;
+    SettingsLock lock;
+    WriteIntSetting(m_strIniPath, IntSetting::DefaultWidth, size.width);
+    WriteIntSetting(m_strIniPath, IntSetting::DefaultHeight, size.height);
+}
+
+bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
+    if (m_strPchPath.empty()) {
+        ShowError(kNoFileText);
+        return false;
+    }
+    unsigned char block[kProbeBlockSize] = {};
+    if (!ReadFileHead(block))
+        return false;
     ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath, NoLeadBytes);
     if (outcome.kind == AnimationKind::None) {
         ShowError(kNotAnimationText);
@@ -115,26 +139,10 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
     kind = outcome.kind;
     size = outcome.size;
     SetWindowText(PlayCaption(kind).c_str());
-    if (outcome.sizeKnown)
-        return true;
-
     // A PaintBBS file that does not say its size: the stored default, and the
     // question when the user wants to be asked.
-    size.width = ReadIntSetting(m_strIniPath, IntSetting::DefaultWidth);
-    size.height = ReadIntSetting(m_strIniPath, IntSetting::DefaultHeight);
-    if (ReadIntSetting(m_strIniPath, IntSetting::AskCanvasSize) != 0) {
-        ShowIfHidden();
-        CCanvasSizeDlg dialog(this);
-        dialog.m_nCanvasWidth = size.width;
-        dialog.m_nCanvasHeight = size.height;
-        if (dialog.DoModal() == IDOK) {
-            size.width = dialog.m_nCanvasWidth;
-            size.height = dialog.m_nCanvasHeight;
-            SettingsLock lock;
-            WriteIntSetting(m_strIniPath, IntSetting::DefaultWidth, size.width);
-            WriteIntSetting(m_strIniPath, IntSetting::DefaultHeight, size.height);
-        }
-    }
+    if (!outcome.sizeKnown)
+        TakeDefaultCanvasSize(size);
     return true;
 }
 
@@ -178,7 +186,7 @@ void CPlayerDlg::OnPlay() {
 
     // Only the play made at start-up in remembered-position mode is cascaded or
     // centred; later plays keep the window where it is.
-    if (m_nStartStage == 2 && m_bPlayingAtStart) {
+    if (m_nStartStage == StartStage::PlayingRemembered) {
         int singleInstance = m_nLaunchIndex >= 0
                                  ? ReadIntSetting(m_strIniPath, IntSetting::SingleInstance)
                                  : SettingDefault(IntSetting::SingleInstance);
