@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "framework/handles.h"
 #include "framework/text.h"
 #include "framework/wnd.h"
 
@@ -70,7 +71,8 @@ constexpr DWORD kHandOffRetryMs = 50;
 
 bool ActivateRunningInstance(const char* mutexName, const char* propName) {
     // The handle stays open until the process ends: its name is what later starts see.
-    ::CreateMutexA(nullptr, TRUE, mutexName);
+    static UniqueHandle mutex;
+    mutex.reset(::CreateMutexA(nullptr, TRUE, mutexName));
     if (::GetLastError() != ERROR_ALREADY_EXISTS)
         return true;
 
@@ -128,9 +130,9 @@ bool LaunchProcess(const std::string& programPath, const std::string& arguments,
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
                           nullptr, nullptr, &startup, &process))
         return false;
-    ::CloseHandle(process.hThread);
+    UniqueHandle thread(process.hThread), child(process.hProcess);
     if (wait) {
-        while (::WaitForSingleObject(process.hProcess, 1000) == WAIT_TIMEOUT) {
+        while (::WaitForSingleObject(child.get(), 1000) == WAIT_TIMEOUT) {
             MSG msg;
             while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 ::TranslateMessage(&msg);
@@ -138,6 +140,5 @@ bool LaunchProcess(const std::string& programPath, const std::string& arguments,
             }
         }
     }
-    ::CloseHandle(process.hProcess);
     return true;
 }

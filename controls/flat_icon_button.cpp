@@ -19,16 +19,9 @@ CFlatIconButton::CFlatIconButton()
     : m_crNormalBk(::GetSysColor(COLOR_BTNFACE)), m_crNormalText(::GetSysColor(COLOR_BTNTEXT)),
       m_crHotBk(::GetSysColor(COLOR_BTNFACE)), m_crHotText(::GetSysColor(COLOR_BTNTEXT)) {}
 
-CFlatIconButton::~CFlatIconButton() {
-    // Icons loaded from resources at their own size are not shared: each goes once.
-    for (int i = 0; i < 3; ++i) {
-        bool seen = false;
-        for (int j = 0; j < i; ++j)
-            seen |= m_hIcons[j] == m_hIcons[i];
-        if (m_hIcons[i] != nullptr && !seen)
-            ::DestroyIcon(m_hIcons[i]);
-    }
-}
+// Icons loaded from resources at their own size are not shared: each is destroyed
+// with the button.
+CFlatIconButton::~CFlatIconButton() = default;
 
 void CFlatIconButton::PreSubclassWindow() {
     LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
@@ -40,18 +33,16 @@ void CFlatIconButton::SetIcons(int firstId, int secondId, int thirdId) {
         return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id),
                                                IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     };
-    m_hIcons[0] = load(firstId);
-    m_hIcons[1] = secondId != 0 ? load(secondId) : m_hIcons[0];
-    m_hIcons[2] = thirdId != 0 ? load(thirdId) : m_hIcons[0];
-    m_hIconHot = m_hIconNormal = m_hIcons[0];
+    m_icons[0].reset(load(firstId));
+    m_icons[1].reset(secondId != 0 ? load(secondId) : nullptr);
+    m_icons[2].reset(thirdId != 0 ? load(thirdId) : nullptr);
+    m_hIconHot = m_hIconNormal = m_icons[0].get();
     ICONINFO info = {};
-    if (m_hIcons[0] != nullptr && ::GetIconInfo(m_hIcons[0], &info)) {
+    if (m_hIconNormal != nullptr && ::GetIconInfo(m_hIconNormal, &info)) {
+        // The call hands out copies of the icon's bitmaps.
+        GdiObject<HBITMAP> mask(info.hbmMask), colour(info.hbmColor);
         m_cxIcon = IconSizeFromHotspot(info.xHotspot);
         m_cyIcon = IconSizeFromHotspot(info.yHotspot);
-        if (info.hbmMask != nullptr)
-            ::DeleteObject(info.hbmMask);
-        if (info.hbmColor != nullptr)
-            ::DeleteObject(info.hbmColor);
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     ::UpdateWindow(m_hWnd);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/button.h"
+#include "framework/gdi.h"
 
 class CFlatIconButton : public CButton {
   public:
@@ -29,7 +30,7 @@ class CFlatIconButton : public CButton {
     int m_bMouseOver = 0;
     HICON m_hIconHot = nullptr;
     HICON m_hIconNormal = nullptr;
-    HICON m_hIcons[3] = {};
+    OwnedIcon m_icons[3]; // as loaded; a state given no icon of its own has none here
     std::uint8_t m_cyIcon = 0;
     std::uint8_t m_cxIcon = 0;
     COLORREF m_crNormalBk;

@@ -13,20 +13,58 @@ class CDC {
     HDC m_hDC = nullptr;
 };
 
-// A GDI object made for the length of a scope.
+// A GDI object (brush, pen, bitmap), deleted when its owner goes.
 template <typename Handle> class GdiObject {
   public:
     explicit GdiObject(Handle handle) : m_handle(handle) {}
-    ~GdiObject() {
-        if (m_handle != nullptr)
-            ::DeleteObject(m_handle);
-    }
+    ~GdiObject() { reset(); }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
     Handle get() const { return m_handle; }
+    void reset(Handle handle = nullptr) {
+        if (m_handle != nullptr)
+            ::DeleteObject(m_handle);
+        m_handle = handle;
+    }
 
   private:
     Handle m_handle;
+};
+
+// An icon the program loaded or made itself (not a shared one), destroyed when its
+// owner goes.
+class OwnedIcon {
+  public:
+    OwnedIcon() = default;
+    ~OwnedIcon() { reset(); }
+    OwnedIcon(const OwnedIcon&) = delete;
+    OwnedIcon& operator=(const OwnedIcon&) = delete;
+    HICON get() const { return m_icon; }
+    void reset(HICON icon = nullptr) {
+        if (m_icon != nullptr)
+            ::DestroyIcon(m_icon);
+        m_icon = icon;
+    }
+
+  private:
+    HICON m_icon = nullptr;
+};
+
+// A window's device context, given back when its owner goes.
+class WindowDC {
+  public:
+    explicit WindowDC(HWND hwnd) : m_hwnd(hwnd), m_dc(::GetDC(hwnd)) {}
+    ~WindowDC() {
+        if (m_dc != nullptr)
+            ::ReleaseDC(m_hwnd, m_dc);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return m_dc; }
+
+  private:
+    HWND m_hwnd;
+    HDC m_dc;
 };
 
 // Selects an object into a device context and selects the earlier one back.

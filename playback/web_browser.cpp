@@ -4,6 +4,7 @@
 #include <exdisp.h>
 #include <ole2.h>
 
+#include "framework/handles.h"
 #include "framework/text.h"
 #include "res/resource.h"
 
@@ -18,51 +19,38 @@ class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleIn
 
     bool Embed() {
         if (FAILED(sys::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_IOleObject, reinterpret_cast<void**>(&m_object))))
+                                         IID_IOleObject, m_object.put())))
             return false;
         m_object->SetClientSite(static_cast<IOleClientSite*>(this));
-        sys::OleSetContainedObject(m_object, TRUE);
+        sys::OleSetContainedObject(m_object.get(), TRUE);
         RECT rect;
         ::GetClientRect(m_host, &rect);
         m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
                          m_host, &rect);
-        m_object->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&m_browser));
-        return m_browser != nullptr;
+        return m_object.QueryInto(IID_IWebBrowser2, m_browser);
     }
 
     // Teardown in this order: in-place deactivation, client site cleared, close, release.
     void Unembed() {
-        if (m_object == nullptr)
+        if (!m_object)
             return;
-        IOleInPlaceObject* inPlace = nullptr;
-        if (SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject,
-                                               reinterpret_cast<void**>(&inPlace)))) {
+        ComPtr<IOleInPlaceObject> inPlace;
+        if (m_object.QueryInto(IID_IOleInPlaceObject, inPlace))
             inPlace->InPlaceDeactivate();
-            inPlace->Release();
-        }
-        if (m_browser != nullptr) {
-            m_browser->Release();
-            m_browser = nullptr;
-        }
+        inPlace.reset();
+        m_browser.reset();
         m_object->SetClientSite(nullptr);
         m_object->Close(OLECLOSE_NOSAVE);
-        m_object->Release();
-        m_object = nullptr;
+        m_object.reset();
     }
 
     void Resize() {
-        IOleInPlaceObject* inPlace = nullptr;
-        if (m_object != nullptr &&
-            SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject,
-                                               reinterpret_cast<void**>(&inPlace)))) {
-            RECT rect;
-            ::GetClientRect(m_host, &rect);
-            inPlace->SetObjectRects(&rect, &rect);
-            inPlace->Release();
-        }
+        RECT rect;
+        ::GetClientRect(m_host, &rect);
+        SetRects(&rect);
     }
 
-    IWebBrowser2* Browser() const { return m_browser; }
+    IWebBrowser2* Browser() const { return m_browser.get(); }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
@@ -132,13 +120,7 @@ class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleIn
     STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
     STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
     STDMETHODIMP OnPosRectChange(LPCRECT rect) override {
-        IOleInPlaceObject* inPlace = nullptr;
-        if (m_object != nullptr &&
-            SUCCEEDED(m_object->QueryInterface(IID_IOleInPlaceObject,
-                                               reinterpret_cast<void**>(&inPlace)))) {
-            inPlace->SetObjectRects(rect, rect);
-            inPlace->Release();
-        }
+        SetRects(rect);
         return S_OK;
     }
 
@@ -156,10 +138,17 @@ class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleIn
 
   private:
     virtual ~BrowserSite() = default;
+
+    void SetRects(LPCRECT rect) {
+        ComPtr<IOleInPlaceObject> inPlace;
+        if (m_object.QueryInto(IID_IOleInPlaceObject, inPlace))
+            inPlace->SetObjectRects(rect, rect);
+    }
+
     HWND m_host;
     ULONG m_refs = 1;
-    IOleObject* m_object = nullptr;
-    IWebBrowser2* m_browser = nullptr;
+    ComPtr<IOleObject> m_object;
+    ComPtr<IWebBrowser2> m_browser;
 };
 
 BrowserSite* SiteOf(HWND host) {
@@ -181,8 +170,8 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_DESTROY:
         if (BrowserSite* site = SiteOf(hwnd)) {
             ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            const ComPtr<BrowserSite> hostReference(site); // the one taken at WM_CREATE
             site->Unembed();
-            site->Release();
         }
         return 0;
     default:
@@ -211,20 +200,17 @@ void CWebBrowser::Navigate(const char* path) {
     if (site == nullptr || site->Browser() == nullptr)
         return;
     const std::wstring wide = Widen(path);
-    BSTR url = sys::SysAllocStringLen(wide.c_str(), static_cast<UINT>(wide.size()));
-    if (url == nullptr)
+    const Bstr url(wide.c_str(), static_cast<UINT>(wide.size()));
+    if (url.get() == nullptr)
         return;
-    site->Browser()->Navigate(url, nullptr, nullptr, nullptr, nullptr);
-    sys::SysFreeString(url);
+    site->Browser()->Navigate(url.get(), nullptr, nullptr, nullptr, nullptr);
 }
 
 std::string CWebBrowser::GetLocationURL() const {
     BrowserSite* site = SiteOf(m_hWnd);
-    BSTR url = nullptr;
+    Bstr url;
     if (site == nullptr || site->Browser() == nullptr ||
-        FAILED(site->Browser()->get_LocationURL(&url)) || url == nullptr)
+        FAILED(site->Browser()->get_LocationURL(url.put())) || url.get() == nullptr)
         return std::string();
-    std::string text = Narrow(url);
-    sys::SysFreeString(url);
-    return text;
+    return Narrow(url.get());
 }

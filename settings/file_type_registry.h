@@ -20,23 +20,6 @@ class CFileTypeRegistry {
     bool UnregisterFileType(const std::string& progId, const std::string& ext);
 
   private:
-    static constexpr int kMaxKeys = 20;
-
-    // Keys opened by one procedure, all closed when it ends, on every path.
-    class KeyList {
-      public:
-        explicit KeyList(Registry& registry) : m_registry(registry) {}
-        ~KeyList() { CloseKeys(); }
-        KeyList(const KeyList&) = delete;
-        KeyList& operator=(const KeyList&) = delete;
-        Registry::Key& Next();
-        void CloseKeys();
-
-      private:
-        Registry& m_registry;
-        Registry::Key m_keys[kMaxKeys] = {};
-    };
-
     template <typename Procedure> bool UnderClassRoot(Procedure procedure);
     bool RegisterUnder(Registry::Key root, const std::string& progId, const std::string& ext,
                        const std::string& programPath, int iconIndex,

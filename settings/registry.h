@@ -31,4 +31,28 @@ class Registry {
 
     // Tells the shell that file associations changed.
     virtual void NotifyAssociationsChanged() = 0;
+
+    // A key opened through this registry, closed by it when the owner goes.
+    class OwnedKey {
+      public:
+        explicit OwnedKey(Registry& registry) : m_registry(registry) {}
+        ~OwnedKey() { reset(); }
+        OwnedKey(const OwnedKey&) = delete;
+        OwnedKey& operator=(const OwnedKey&) = delete;
+        Key get() const { return m_key; }
+        // For OpenOrCreateKey: a key held before is closed first.
+        Key& out() {
+            reset();
+            return m_key;
+        }
+        void reset() {
+            if (m_key != 0)
+                m_registry.CloseKey(m_key);
+            m_key = 0;
+        }
+
+      private:
+        Registry& m_registry;
+        Key m_key = 0;
+    };
 };

@@ -2,14 +2,15 @@
 
 #include <windows.h>
 
+#include "framework/handles.h"
 #include "framework/text.h"
 
 namespace {
 
 // Opened once per process and kept: every read and write of the settings file takes it.
 HANDLE SettingsMutex() {
-    static const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, "Lumaplay-Quenby-Settings");
-    return mutex;
+    static const UniqueHandle mutex(::CreateMutexA(nullptr, FALSE, "Lumaplay-Quenby-Settings"));
+    return mutex.get();
 }
 
 } // namespace

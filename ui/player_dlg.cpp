@@ -89,8 +89,6 @@ CPlayerDlg::~CPlayerDlg() {
     if (m_szPchCopyPath[0] != '\0')
         ::DeleteFileW(Widen(m_szPchCopyPath).c_str());
     ::RemoveDirectoryW(Widen(m_strWorkDir).c_str());
-    if (m_pEditBrush != nullptr)
-        ::DeleteObject(m_pEditBrush);
 }
 
 void CPlayerDlg::DoDataExchange(CDataExchange* dx) {
@@ -148,11 +146,11 @@ void CPlayerDlg::ScrollPathBox() {
     RECT room = {};
     ::SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
     SIZE extent = {};
-    HDC dc = ::GetDC(box);
-    HGDIOBJ font = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(box, WM_GETFONT, 0, 0)));
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    ::SelectObject(dc, font);
-    ::ReleaseDC(box, dc);
+    {
+        WindowDC dc(box);
+        SelectGuard font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(box, WM_GETFONT, 0, 0)));
+        ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
     const WPARAM at = extent.cx <= room.right - room.left ? 0 : text.size();
     ::SendMessageW(box, EM_SETSEL, at, at);
     ::SendMessageW(box, EM_SCROLLCARET, 0, 0);
@@ -164,7 +162,7 @@ BOOL CPlayerDlg::OnInitDialog() {
     // Marks this window as a player window that accepts files from later starts.
     ::SetPropW(m_hWnd, Widen(m_strWindowMark).c_str(), reinterpret_cast<HANDLE>(1));
 
-    m_pEditBrush = ::CreateSolidBrush(RGB(255, 255, 255));
+    m_pEditBrush.reset(::CreateSolidBrush(RGB(255, 255, 255)));
 
     const COLORREF hot = HighlightColour(::GetSysColor(COLOR_MENU));
     m_btnOpen.SubclassDlgItem(IDC_OPEN, this);
@@ -345,7 +343,7 @@ LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {
     HDC dc = reinterpret_cast<HDC>(wParam);
     ::SetBkColor(dc, RGB(255, 255, 255));
     ::SetTextColor(dc, RGB(0, 0, 255));
-    return reinterpret_cast<LRESULT>(m_pEditBrush);
+    return reinterpret_cast<LRESULT>(m_pEditBrush.get());
 }
 
 LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {

@@ -9,6 +9,7 @@
 #include "controls/flat_icon_button.h"
 #include "framework/common_controls.h"
 #include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "playback/probe.h"
 #include "playback/window_fit.h"
 #include "playback/web_browser.h"
@@ -113,7 +114,7 @@ class CPlayerDlg : public CDialog {
     CFlatIconButton m_btnSettings;
     CToolTipCtrl m_toolTip;
     HICON m_hIcon;
-    HBRUSH m_pEditBrush = nullptr;
+    GdiObject<HBRUSH> m_pEditBrush{nullptr};
 
     StartStage m_nStartStage = StartStage::Opening;
     int m_bCenterOnFirstPlay = 0;

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/paths.h"
 #include "framework/app.h"
+#include "framework/handles.h"
 #include "framework/text.h"
 #include "playback/page.h"
 #include "playback/window_fit.h"
@@ -49,15 +50,15 @@ bool WriteWorkFile(const char* path, const std::string& text) {
     if (path[0] == '\0')
         return false;
     const std::wstring target = Widen(path), next = target + L"~";
-    HANDLE file = ::CreateFileW(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    UniqueHandle file(::CreateFileW(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
         return false;
     DWORD written = 0;
-    bool complete = ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written,
-                                nullptr) &&
+    bool complete = ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()),
+                                &written, nullptr) &&
                     written == text.size();
-    complete = ::CloseHandle(file) && complete;
+    complete = file.Close() && complete;
     return PutInPlace(target, next, complete);
 }
 
@@ -86,9 +87,9 @@ void CPlayerDlg::ShowError(const char* text) {
 
 bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize]) {
     const std::wstring path = Widen(m_strPchPath);
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
         // Only a name that is not there is "missing"; a folder or a file that cannot be
         // opened (locked, no access) is said to be what it is.
         DWORD attributes = ::GetFileAttributesW(path.c_str());
@@ -100,8 +101,7 @@ bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize]) {
     // A file shorter than the block, or a read that fails once the file is open, leaves
     // zeros, which classify like any other block: the file is refused as no animation.
     DWORD read = 0;
-    ::ReadFile(file, block, sizeof(block), &read, nullptr);
-    ::CloseHandle(file);
+    ::ReadFile(file.get(), block, sizeof(block), &read, nullptr);
     return true;
 }
 
