@@ -17,16 +17,19 @@ class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IOleIn
   public:
     explicit BrowserSite(HWND host) : m_host(host) {}
 
+    // True when the control is in place and answers as a web browser.
     bool Embed() {
         if (FAILED(sys::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
                                          IID_IOleObject, m_object.put())))
             return false;
-        m_object->SetClientSite(static_cast<IOleClientSite*>(this));
+        if (FAILED(m_object->SetClientSite(static_cast<IOleClientSite*>(this))))
+            return false;
         sys::OleSetContainedObject(m_object.get(), TRUE);
         RECT rect;
         ::GetClientRect(m_host, &rect);
-        m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
-                         m_host, &rect);
+        if (FAILED(m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
+                                    static_cast<IOleClientSite*>(this), 0, m_host, &rect)))
+            return false;
         return m_object.QueryInto(IID_IWebBrowser2, m_browser);
     }
 
@@ -160,7 +163,10 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_CREATE: {
         BrowserSite* site = new BrowserSite(hwnd);
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(site));
-        site->Embed();
+        // A control that cannot be made (or put in place) leaves an empty host, which
+        // the window asks about through IsEmbedded.
+        if (!site->Embed())
+            site->Unembed();
         return 0;
     }
     case WM_SIZE:
@@ -193,6 +199,11 @@ void AfxEnableControlContainer() {
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = WEBBROWSER_CLSID_STRING;
     ::RegisterClassA(&wc);
+}
+
+bool CWebBrowser::IsEmbedded() const {
+    BrowserSite* site = SiteOf(m_hWnd);
+    return site != nullptr && site->Browser() != nullptr;
 }
 
 void CWebBrowser::Navigate(const char* path) {

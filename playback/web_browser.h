@@ -13,6 +13,8 @@ void AfxEnableControlContainer();
 
 class CWebBrowser : public CWnd {
   public:
+    // The browser control is in place: false where the system has none to give.
+    bool IsEmbedded() const;
     // Shows the local file at path (a plain path in UTF-8, not a URL).
     void Navigate(const char* path);
     // The address the control shows, in UTF-8; empty when none.

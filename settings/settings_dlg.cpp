@@ -13,6 +13,7 @@ END_MESSAGE_MAP()
 
 namespace {
 const char kSettingsNotSavedText[] = "設定を保存できませんでした。";
+const char kAssociationFailedText[] = "ファイルの関連付けを変更できませんでした。";
 } // namespace
 
 CSettingsDlg::CSettingsDlg(const std::string& iniPath, const std::string& programPath)
@@ -120,16 +121,37 @@ void CSettingsDlg::OnOK() {
         return;
     }
 
-    Win32Registry registry;
-    CFileTypeRegistry types(registry);
-    for (const AssociationChange& change :
-         AssociationChanges(m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values)) {
-        types.UnregisterFileType(change.progId, change.ext);
-        if (change.registerAfter)
-            types.RegisterFileType(change.progId, change.ext, m_strProgramPath, change.iconIndex,
-                                   change.description);
+    // An association the system refused: the user is told and the dialog stays open,
+    // so that OK tries again or Cancel leaves it as it was.
+    if (!ApplyAssociations(values)) {
+        ShowMessage(m_hWnd, kAssociationFailedText, kErrorCaption, MB_OK);
+        return;
     }
-    registry.NotifyAssociationsChanged();
     EndDialog(IDOK);
 }
 
+bool CSettingsDlg::ApplyAssociations(const SettingsValues& values) {
+    Win32Registry registry;
+    CFileTypeRegistry types(registry);
+    bool all = true;
+    for (const AssociationChange& change :
+         AssociationChanges(m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values)) {
+        bool done = types.UnregisterFileType(change.progId, change.ext);
+        if (change.registerAfter)
+            done = types.RegisterFileType(change.progId, change.ext, m_strProgramPath,
+                                          change.iconIndex, change.description) &&
+                   done;
+        int& atOpen =
+            change.setting == IntSetting::AssociatePch ? m_bAssocPchAtOpen : m_bAssocSpchAtOpen;
+        if (done) {
+            atOpen = change.registerAfter ? 1 : 0; // the next OK starts from here
+        } else {
+            // The file keeps what the association was, not the wish that failed.
+            SettingsLock lock;
+            WriteIntSetting(m_strIniPath, change.setting, atOpen);
+            all = false;
+        }
+    }
+    registry.NotifyAssociationsChanged();
+    return all;
+}

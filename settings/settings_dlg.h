@@ -21,6 +21,9 @@ class CSettingsDlg : public CDialog {
 
   private:
     SettingsValues Values() const;
+    // Registers and unregisters what the check boxes changed; false when the system
+    // refused one of them.
+    bool ApplyAssociations(const SettingsValues& values);
     // Takes only the check boxes from the controls: enabling needs nothing else.
     void TakeCheckBoxes();
 

@@ -36,9 +36,10 @@ std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
                                                   const SettingsValues& values) {
     std::vector<AssociationChange> changes;
     if (values.assocPch != pchAtOpen)
-        changes.push_back({kProgIdBase, ".pch", values.assocPch != 0, 7, "Lumaplay-PaintBBS-PCH"});
+        changes.push_back({IntSetting::AssociatePch, kProgIdBase, ".pch", values.assocPch != 0, 7,
+                           "Lumaplay-PaintBBS-PCH"});
     if (values.assocSpch != spchAtOpen)
-        changes.push_back({std::string(kProgIdBase) + "SPCH", ".spch", values.assocSpch != 0, 9,
-                           "Lumaplay-ShiPaint-SPCH"});
+        changes.push_back({IntSetting::AssociateSpch, std::string(kProgIdBase) + "SPCH", ".spch",
+                           values.assocSpch != 0, 9, "Lumaplay-ShiPaint-SPCH"});
     return changes;
 }

@@ -32,6 +32,7 @@ std::vector<std::pair<IntSetting, int>> SettingsToWrite(const SettingsValues& va
 
 // One change of an association: the removal always, the registration when turned on.
 struct AssociationChange {
+    IntSetting setting; // the check box's key
     std::string progId;
     std::string ext;
     bool registerAfter;

@@ -43,6 +43,7 @@ Rect WindowRect(HWND hwnd) {
 constexpr UINT WM_PLAY_PENDING = WM_APP + 1;
 
 const char kOpenTitle[] = "PCHファイルを開く";
+const char kNoBrowserText[] = "ブラウザコントロールを作成できませんでした。";
 const char kOpenFilter[] = "PCH File (*.pch,*.spch)|*.pch;*.spch||";
 
 } // namespace
@@ -158,6 +159,8 @@ void CPlayerDlg::ScrollPathBox() {
 
 BOOL CPlayerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    if (!m_browser.IsEmbedded())
+        ShowError(kNoBrowserText); // the window still opens: settings and About work
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     // Marks this window as a player window that accepts files from later starts.
     ::SetPropW(m_hWnd, Widen(m_strWindowMark).c_str(), reinterpret_cast<HANDLE>(1));

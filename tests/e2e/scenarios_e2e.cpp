@@ -16,6 +16,9 @@ const char kNotPch[] = "指定されたファイルはPCHデータではあり�
 const char kWorkFailed[] = "作業ファイルの作成に失敗しました。";
 const char kNotInteger[] = "整数を入力してください。";
 const char kCanvas[] = "キャンバスサイズ設定";
+// Wine's own setting that keeps a program from loading a system DLL: without it, no
+// browser control can be made.
+const wchar_t kNoBrowser[] = L"Software\\Wine\\AppDefaults\\Lumaplay.exe\\DllOverrides";
 const std::string kLongName = "\"" + std::string(300, 'x') + "\"";
 
 using Files = std::vector<std::pair<std::string, std::string>>;
@@ -463,6 +466,32 @@ const Row kRows[] = {
                  EXPECT_EQ(Reg(at.substr(0, bar), name.empty() ? nullptr : name.c_str()), value) << at;
              }
          }
+         // Another tool's verb left under our file type: its key cannot be made afresh. The
+         // dialog says so and stays; the file keeps "not associated"; OK retries.
+         SetReg("Quenby_LumaplaySPCH\\shell\\edit\\command", nullptr, "edit.exe");
+         HWND d = OpenSettings(r);
+         Click(d, 1015);
+         Command(d, IDOK);
+         EXPECT_EQ(r.Box("ERROR"), "ファイルの関連付けを変更できませんでした。");
+         EXPECT_TRUE(::IsWindowVisible(d) && Checked(d, 1015));
+         EXPECT_EQ(r.Ini("CK_SET5"), "0");
+         DeleteReg("Quenby_LumaplaySPCH");
+         Command(d, IDOK);
+         ASSERT_TRUE(Gone(d));
+         EXPECT_EQ(r.Ini("CK_SET5") + Reg(".spch", nullptr), "1Quenby_LumaplaySPCH");
+     }},
+    {.id = "no_browser_control", // the system has none to give: said once, the rest works
+     .files = {{"p[SX200SY100].pch", kGzip}},
+     .then = [](Case& r, HWND) {
+         ::RegSetKeyValueW(HKEY_CURRENT_USER, kNoBrowser, L"ieframe", REG_SZ, L"", sizeof(L""));
+         r.Start(r.Q("p[SX200SY100].pch"));
+         EXPECT_EQ(r.Box("ERROR"), "ブラウザコントロールを作成できませんでした。");
+         HWND w = r.Player(kPaintBBS);
+         ASSERT_NE(w, nullptr);
+         HWND d = OpenSettings(r);
+         ASSERT_NE(d, nullptr);
+         Command(d, IDCANCEL);
+         EXPECT_TRUE(Gone(d));
      }},
     {.id = "twenty_hand_overs_at_once",
      .files = Numbered("f", 20, "[SX120SY90]"),
@@ -523,8 +552,9 @@ const Row kRows[] = {
 };
 
 void CleanAssociations() {
-    for (const char* key : {".pch", ".spch", "Quenby_Lumaplay", "Quenby_LumaplaySPCH", "Other.Viewer"})
+    for (std::string key : {".pch", ".spch", "Quenby_Lumaplay", "Quenby_LumaplaySPCH", "Other.Viewer"})
         DeleteReg(key);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kNoBrowser);
 }
 
 class Scenario : public ::testing::TestWithParam<Row> {};
