@@ -74,6 +74,8 @@ bool CPlayerApp::InitInstance() {
 
     int singleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
     if (LaunchesOneProcessPerFile(command.count, singleInstance)) {
+        // A start the system refuses (out of resources, say) shows no window for its
+        // file; the other files still get theirs.
         for (int k = 0; k < command.count; ++k) {
             LaunchProcess(paths.programPath, BuildLaunchArguments(AbsoluteName(m_szCmdFiles[k]), k),
                           false);

@@ -271,7 +271,9 @@ BOOL CPlayerDlg::DestroyWindow() {
     // A closing window takes no more files from later starts.
     ::RemovePropW(m_hWnd, Widen(m_strWindowMark).c_str());
     Rect window = WindowRect(m_hWnd);
-    SettingsLock lock; // both keys from this window, whoever closes at the same time
+    // Both keys from this window, whoever closes at the same time. A closing window has
+    // no one to tell that they could not be stored: the next start takes the old ones.
+    SettingsLock lock;
     WriteIntSetting(m_strIniPath, IntSetting::SavedPosX, window.left);
     WriteIntSetting(m_strIniPath, IntSetting::SavedPosY, window.top);
     return CDialog::DestroyWindow();
@@ -302,6 +304,8 @@ void CPlayerDlg::OnOpenFile() {
     ::SetCurrentDirectoryW(Widen(m_strAppDir).c_str());
     if (!chosen)
         return;
+    // A folder that cannot be stored (a read-only settings file) only means that the
+    // next dialog opens where this one did; the play goes on.
     WriteLastDir(m_strIniPath, FolderOfFile(dialog.GetPathName(), NoLeadBytes));
     PlayFromRoad(dialog.GetPathName());
 }

@@ -118,6 +118,7 @@ void CPlayerDlg::TakeDefaultCanvasSize(CanvasSize& size) {
         return;
     size.width = dialog.m_nCanvasWidth;
     size.height = dialog.m_nCanvasHeight;
+    // The file plays at the size answered even where it cannot be stored as the default.
     SettingsLock lock;
     WriteIntSetting(m_strIniPath, IntSetting::DefaultWidth, size.width);
     WriteIntSetting(m_strIniPath, IntSetting::DefaultHeight, size.height);
