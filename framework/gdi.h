@@ -13,42 +13,28 @@ class CDC {
     HDC m_hDC = nullptr;
 };
 
-// A GDI object (brush, pen, bitmap), deleted when its owner goes.
-template <typename Handle> class GdiObject {
+// A GDI object (brush, pen, bitmap) or an icon the program made itself (not a shared
+// one), given back to the system by Free when its owner goes.
+template <typename Handle, auto Free> class GdiOwner {
   public:
-    explicit GdiObject(Handle handle) : m_handle(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    GdiOwner() = default;
+    explicit GdiOwner(Handle handle) : m_handle(handle) {}
+    ~GdiOwner() { reset(); }
+    GdiOwner(const GdiOwner&) = delete;
+    GdiOwner& operator=(const GdiOwner&) = delete;
     Handle get() const { return m_handle; }
     void reset(Handle handle = nullptr) {
         if (m_handle != nullptr)
-            ::DeleteObject(m_handle);
+            Free(m_handle);
         m_handle = handle;
     }
 
   private:
-    Handle m_handle;
+    Handle m_handle = nullptr;
 };
 
-// An icon the program loaded or made itself (not a shared one), destroyed when its
-// owner goes.
-class OwnedIcon {
-  public:
-    OwnedIcon() = default;
-    ~OwnedIcon() { reset(); }
-    OwnedIcon(const OwnedIcon&) = delete;
-    OwnedIcon& operator=(const OwnedIcon&) = delete;
-    HICON get() const { return m_icon; }
-    void reset(HICON icon = nullptr) {
-        if (m_icon != nullptr)
-            ::DestroyIcon(m_icon);
-        m_icon = icon;
-    }
-
-  private:
-    HICON m_icon = nullptr;
-};
+template <typename Handle> using GdiObject = GdiOwner<Handle, &::DeleteObject>;
+using OwnedIcon = GdiOwner<HICON, &::DestroyIcon>;
 
 // A window's device context, given back when its owner goes.
 class WindowDC {
