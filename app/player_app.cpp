@@ -84,11 +84,13 @@ bool CPlayerApp::InitInstance() {
         return false;
     }
 
-    bool first = ActivateRunningInstance(kInstanceMutexName, m_pszExeName);
+    // Running windows are found by the mark they set themselves: this program's file
+    // name, from the same paths the window is given.
+    bool first = ActivateRunningInstance(kInstanceMutexName, paths.exeName.c_str());
     // When no running window takes the file (it is still starting or already closing),
     // this process opens its own window with it rather than losing it.
     if (HandsOffToRunningInstance(first, singleInstance) &&
-        HandFileToRunningInstance(AbsoluteName(m_szCmdFiles[0]), m_pszExeName))
+        HandFileToRunningInstance(AbsoluteName(m_szCmdFiles[0]), paths.exeName.c_str()))
         return false;
 
     AfxEnableControlContainer();

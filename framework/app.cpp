@@ -3,7 +3,6 @@
 #include <string>
 
 #include "framework/command_line.h"
-#include "framework/path.h"
 #include "framework/text.h"
 
 namespace {
@@ -51,10 +50,6 @@ int CWinApp::Run(HINSTANCE instance) {
     m_strCmdLineTail = CommandLineTail(Narrow(::GetCommandLineW()).c_str());
     m_lpCmdLine = m_strCmdLineTail.c_str();
     m_strProgramPath = ProgramFilePath();
-    m_strExeName = SplitPath(m_strProgramPath, NoLeadBytes).name;
-    m_pszExeName = m_strExeName.c_str();
-    if (m_pszAppName[0] == '\0')
-        m_pszAppName = m_pszExeName;
     InitInstance();
     return 0;
 }

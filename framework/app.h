@@ -21,15 +21,13 @@ class CWinApp {
     const char* m_lpCmdLine = "";  // command line without the program's own name (UTF-8)
     std::string m_strProgramPath; // full path of the program's own file (UTF-8)
     CWnd* m_pMainWnd = nullptr;
-    const char* m_pszExeName = ""; // program file name without folder and extension (UTF-8)
-    const char* m_pszAppName = ""; // title of the framework's own message boxes
+    const char* m_pszAppName = ""; // title of the framework's own message boxes; set by the program
 
     // Called by the entry point.
     int Run(HINSTANCE instance);
 
   private:
     std::string m_strCmdLineTail; // what m_lpCmdLine shows
-    std::string m_strExeName;     // what m_pszExeName shows
 };
 
 CWinApp* AfxGetApp();
