@@ -133,25 +133,15 @@ void CSettingsDlg::OnOK() {
 bool CSettingsDlg::ApplyAssociations(const SettingsValues& values) {
     Win32Registry registry;
     CFileTypeRegistry types(registry);
-    bool all = true;
-    for (const AssociationChange& change :
-         AssociationChanges(m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values)) {
-        bool done = types.UnregisterFileType(change.progId, change.ext);
-        if (change.registerAfter)
-            done = types.RegisterFileType(change.progId, change.ext, m_strProgramPath,
-                                          change.iconIndex, change.description) &&
-                   done;
-        int& atOpen =
-            change.setting == IntSetting::AssociatePch ? m_bAssocPchAtOpen : m_bAssocSpchAtOpen;
-        if (done) {
-            atOpen = change.registerAfter ? 1 : 0; // the next OK starts from here
-        } else {
-            // The file keeps what the association was, not the wish that failed.
-            SettingsLock lock;
-            WriteIntSetting(m_strIniPath, change.setting, atOpen);
-            all = false;
-        }
+    const std::vector<IntSetting> failed = ApplyAssociationChanges(
+        types, m_strProgramPath, m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values);
+    for (IntSetting setting : failed) {
+        // The file keeps what the association is, not the wish that failed.
+        SettingsLock lock;
+        WriteIntSetting(m_strIniPath, setting,
+                        setting == IntSetting::AssociatePch ? m_bAssocPchAtOpen
+                                                            : m_bAssocSpchAtOpen);
     }
     registry.NotifyAssociationsChanged();
-    return all;
+    return failed.empty();
 }

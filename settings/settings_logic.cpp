@@ -43,3 +43,22 @@ std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
                            values.assocSpch != 0, 9, "Lumaplay-ShiPaint-SPCH"});
     return changes;
 }
+
+std::vector<IntSetting> ApplyAssociationChanges(CFileTypeRegistry& types,
+                                                const std::string& programPath, int& pchAtOpen,
+                                                int& spchAtOpen, const SettingsValues& values) {
+    std::vector<IntSetting> failed;
+    for (const AssociationChange& change : AssociationChanges(pchAtOpen, spchAtOpen, values)) {
+        bool done = types.UnregisterFileType(change.progId, change.ext);
+        if (change.registerAfter)
+            done = types.RegisterFileType(change.progId, change.ext, programPath,
+                                          change.iconIndex, change.description) &&
+                   done;
+        if (done)
+            (change.setting == IntSetting::AssociatePch ? pchAtOpen : spchAtOpen) =
+                change.registerAfter ? 1 : 0;
+        else
+            failed.push_back(change.setting);
+    }
+    return failed;
+}

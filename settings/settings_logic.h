@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/file_type_registry.h"
 #include "settings/settings_keys.h"
 
 struct SettingsValues {
@@ -43,3 +44,11 @@ struct AssociationChange {
 // Changes for the check boxes that differ from the values read when the dialog opened.
 std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
                                                   const SettingsValues& values);
+
+// Makes the changes from the boxes' states at open over the registry. A change that
+// went through becomes the new state at open, so that trying again after a failure
+// does not redo it. Gives the keys of the changes that failed: the settings file is to
+// keep the association's real state for them, not the wish that failed.
+std::vector<IntSetting> ApplyAssociationChanges(CFileTypeRegistry& types,
+                                                const std::string& programPath, int& pchAtOpen,
+                                                int& spchAtOpen, const SettingsValues& values);
