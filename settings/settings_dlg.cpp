@@ -133,14 +133,12 @@ void CSettingsDlg::OnOK() {
 bool CSettingsDlg::ApplyAssociations(const SettingsValues& values) {
     Win32Registry registry;
     CFileTypeRegistry types(registry);
-    const std::vector<IntSetting> failed = ApplyAssociationChanges(
+    const std::vector<std::pair<IntSetting, int>> failed = ApplyAssociationChanges(
         types, m_strProgramPath, m_bAssocPchAtOpen, m_bAssocSpchAtOpen, values);
-    for (IntSetting setting : failed) {
+    for (const auto& [setting, state] : failed) {
         // The file keeps what the association is, not the wish that failed.
         SettingsLock lock;
-        WriteIntSetting(m_strIniPath, setting,
-                        setting == IntSetting::AssociatePch ? m_bAssocPchAtOpen
-                                                            : m_bAssocSpchAtOpen);
+        WriteIntSetting(m_strIniPath, setting, state);
     }
     registry.NotifyAssociationsChanged();
     return failed.empty();

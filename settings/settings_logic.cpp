@@ -44,21 +44,22 @@ std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
     return changes;
 }
 
-std::vector<IntSetting> ApplyAssociationChanges(CFileTypeRegistry& types,
-                                                const std::string& programPath, int& pchAtOpen,
-                                                int& spchAtOpen, const SettingsValues& values) {
-    std::vector<IntSetting> failed;
+std::vector<std::pair<IntSetting, int>> ApplyAssociationChanges(CFileTypeRegistry& types,
+                                                         const std::string& programPath,
+                                                         int& pchAtOpen, int& spchAtOpen,
+                                                         const SettingsValues& values) {
+    std::vector<std::pair<IntSetting, int>> failed;
     for (const AssociationChange& change : AssociationChanges(pchAtOpen, spchAtOpen, values)) {
         bool done = types.UnregisterFileType(change.progId, change.ext);
         if (change.registerAfter)
             done = types.RegisterFileType(change.progId, change.ext, programPath,
                                           change.iconIndex, change.description) &&
                    done;
+        int& atOpen = change.setting == IntSetting::AssociatePch ? pchAtOpen : spchAtOpen;
         if (done)
-            (change.setting == IntSetting::AssociatePch ? pchAtOpen : spchAtOpen) =
-                change.registerAfter ? 1 : 0;
+            atOpen = change.registerAfter ? 1 : 0;
         else
-            failed.push_back(change.setting);
+            failed.emplace_back(change.setting, atOpen);
     }
     return failed;
 }

@@ -47,8 +47,9 @@ std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
 
 // Makes the changes from the boxes' states at open over the registry. A change that
 // went through becomes the new state at open, so that trying again after a failure
-// does not redo it. Gives the keys of the changes that failed: the settings file is to
-// keep the association's real state for them, not the wish that failed.
-std::vector<IntSetting> ApplyAssociationChanges(CFileTypeRegistry& types,
-                                                const std::string& programPath, int& pchAtOpen,
-                                                int& spchAtOpen, const SettingsValues& values);
+// does not redo it. Gives, for each change that failed, its key with the state the
+// association still has: the settings file is to keep that, not the wish that failed.
+std::vector<std::pair<IntSetting, int>> ApplyAssociationChanges(CFileTypeRegistry& types,
+                                                         const std::string& programPath,
+                                                         int& pchAtOpen, int& spchAtOpen,
+                                                         const SettingsValues& values);

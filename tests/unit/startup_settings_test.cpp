@@ -116,29 +116,31 @@ TEST(Settings, KeysDialogFieldsAndChecks) {
 
 // OK in the settings dialog with both boxes ticked, over a registry where another
 // tool's key under our ShiPainter ProgID refuses that type until it goes: the keys to
-// restore in the settings file, then the states at open the next OK starts from.
+// restore in the settings file, the states at open the next OK starts from, and how
+// many association procedures the retry ran.
 TEST(Settings, AssociationRefusedThenTriedAgain) {
     const std::string root = "HKCU\\Software\\Classes\\";
     MemoryRegistry reg(true);
     CFileTypeRegistry types(reg);
     reg.Add(root + "Quenby_LumaplaySPCH\\shell\\edit\\command");
     int pch = 0, spch = 0;
-    const auto ok = [&] {
+    const auto pressOk = [&] {
         std::string text;
-        for (IntSetting failed :
+        for (const auto& [setting, state] :
              ApplyAssociationChanges(types, "C:\\L.exe", pch, spch, {0, 0, 0, 0, 0, 0, 0, 1, 1}))
-            text += std::string(SettingName(failed)) + " ";
-        return text + "| " + Nums(pch, spch) + " " + Nums(reg.notifications);
+            text += std::string(SettingName(setting)) + "=" + Nums(state) + " ";
+        return text + "| " + Nums(pch, spch);
     };
-    const std::string refused = ok();
+    const std::string refused = pressOk();
     for (auto at = reg.entries.lower_bound(root + "Quenby_LumaplaySPCH");
          at != reg.entries.end() && at->first.rfind(root + "Quenby_LumaplaySPCH", 0) == 0;)
         at = reg.entries.erase(at);
     const int before = reg.notifications;
-    const std::string retried = ok();
+    std::string retried = pressOk();
+    retried += " " + Nums(reg.notifications - before);
     Check({
-        {refused, "CK_SET5 | 1,0 " + Nums(before)}, // the PaintBBS type went through
-        {retried, "| 1,1 " + Nums(before + 2)},       // only the ShiPainter type is made
+        {refused, "CK_SET5=0 | 1,0"}, // the PaintBBS type went through
+        {retried, "| 1,1 2"},         // only the ShiPainter type is made
         {std::to_string(reg.entries.count(root + ".spch[]") + reg.entries.count(root + ".pch[]")),
          "2"},
     });
