@@ -59,7 +59,6 @@ ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColor)
 ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColor)
 ON_MESSAGE(WM_COPYDATA, OnCopyData)
 ON_MESSAGE(WM_PLAY_PENDING, OnPlayPending)
-ON_MESSAGE(WM_INITMENU, OnInitMenu)
 ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
 END_MESSAGE_MAP()
 
@@ -117,17 +116,6 @@ void CPlayerDlg::CreateToolTips() {
     m_toolTip.AddTool(m_btnSettings.m_hWnd, "設定");
 }
 
-LRESULT CPlayerDlg::OnInitMenu(WPARAM wParam, LPARAM) {
-    // The About item joins the system menu the first time that menu opens.
-    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
-    if (!m_bAboutInMenu && menu != nullptr && reinterpret_cast<HMENU>(wParam) == menu) {
-        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ProgramText("バージョン情報(&A)...").c_str());
-        m_bAboutInMenu = true;
-    }
-    return Default();
-}
-
 LRESULT CPlayerDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
     // Never smaller than the path box row: the box keeps room for a few characters
     // beside both buttons; the browser may shrink to nothing.
@@ -164,6 +152,12 @@ BOOL CPlayerDlg::OnInitDialog() {
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     // Marks this window as a player window that accepts files from later starts.
     ::SetPropW(m_hWnd, Widen(m_strWindowMark).c_str(), reinterpret_cast<HANDLE>(1));
+    // The About item, in the system menu however it is opened (Alt+Space, the window
+    // icon, the caption, the taskbar button).
+    if (HMENU menu = ::GetSystemMenu(m_hWnd, FALSE)) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ProgramText("バージョン情報(&A)...").c_str());
+    }
 
     m_pEditBrush.reset(::CreateSolidBrush(RGB(255, 255, 255)));
 

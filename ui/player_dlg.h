@@ -39,7 +39,6 @@ class CPlayerDlg : public CDialog {
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
     LRESULT OnPlayPending(WPARAM wParam, LPARAM lParam);
-    LRESULT OnInitMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
@@ -75,7 +74,6 @@ class CPlayerDlg : public CDialog {
     // The canvas of a PaintBBS file that does not say it: the stored default, or the
     // user's answer when the settings ask for the question.
     void TakeDefaultCanvasSize(CanvasSize& size);
-    bool WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll);
     // True when the window, whose rectangle is now, already stands at the fitted
     // place and size, in front.
     bool IsAlreadyPlaced(const RECT& now, const FitResult& fit) const;
@@ -119,7 +117,6 @@ class CPlayerDlg : public CDialog {
     StartStage m_nStartStage = StartStage::Opening;
     int m_bCenterOnFirstPlay = 0;
     bool m_bLayoutCaptured = false;
-    bool m_bAboutInMenu = false;
     int m_nBusy = 0;
     std::deque<std::string> m_pendingFiles;
 };

@@ -28,38 +28,54 @@ const char kFolderText[] = "指定されたパスはフォルダです。";
 const char kUnreadableText[] = "指定されたPCHファイルを読み込めません。";
 
 // A work file is replaced only once its new bytes are all there: they go to a sibling
-// first, which then takes the file's place. A full disk or a file held open elsewhere
-// leaves the old one whole, and the failure is reported.
-bool PutInPlace(const std::wstring& path, const std::wstring& next, bool complete) {
-    if (complete && ::MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return true;
-    ::DeleteFileW(next.c_str());
-    return false;
+// ("~") first, which then takes the file's place. A full disk or a file held open
+// elsewhere leaves the old one whole, and the failure is reported.
+std::wstring Sibling(const char* path) {
+    return Widen(path) + L"~";
 }
 
-// Both false when the work files could not be made at all (empty path).
-bool CopyToWorkFile(const char* path, const std::string& source) {
-    if (path[0] == '\0')
-        return false;
-    const std::wstring target = Widen(path), next = target + L"~";
-    return PutInPlace(target, next,
-                      ::CopyFileW(Widen(source).c_str(), next.c_str(), FALSE) != FALSE);
-}
-
-bool WriteWorkFile(const char* path, const std::string& text) {
-    if (path[0] == '\0')
-        return false;
-    const std::wstring target = Widen(path), next = target + L"~";
-    UniqueHandle file(::CreateFileW(next.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+bool WriteSibling(const char* path, const std::string& text) {
+    UniqueHandle file(::CreateFileW(Sibling(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
     DWORD written = 0;
     bool complete = ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()),
                                 &written, nullptr) &&
                     written == text.size();
-    complete = file.Close() && complete;
-    return PutInPlace(target, next, complete);
+    return file.Close() && complete;
+}
+
+bool Replace(const std::wstring& from, const std::wstring& to) {
+    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+// The initial page alone. Empty path: the work files could not be made at all.
+bool WriteWorkFile(const char* path, const std::string& text) {
+    if (path[0] == '\0')
+        return false;
+    if (WriteSibling(path, text) && Replace(Sibling(path), Widen(path)))
+        return true;
+    ::DeleteFileW(Sibling(path).c_str());
+    return false;
+}
+
+// The copy and the page that names its applet change together or not at all: the old
+// copy steps aside first and comes back when the page cannot follow it.
+bool PutPlayInPlace(const char* copy, const std::string& source, const char* page,
+                    const std::string& text) {
+    if (copy[0] == '\0' || page[0] == '\0')
+        return false;
+    const std::wstring copyPath = Widen(copy), pagePath = Widen(page), old = copyPath + L"~old";
+    bool done = ::CopyFileW(Widen(source).c_str(), Sibling(copy).c_str(), FALSE) &&
+                WriteSibling(page, text) && Replace(copyPath, old);
+    if (done && !(Replace(Sibling(copy), copyPath) && Replace(Sibling(page), pagePath))) {
+        Replace(old, copyPath);
+        done = false;
+    }
+    for (const std::wstring& left : {Sibling(copy), Sibling(page), old})
+        ::DeleteFileW(left.c_str());
+    return done;
 }
 
 // The program folder as the page gives it to the applet. The page is Shift_JIS, so the
@@ -177,9 +193,10 @@ void CPlayerDlg::OnPlay() {
                                        MinimumWidth(window)});
 
     // A copy or page that cannot be written leaves the window as a rejected file does:
-    // the previous page, copy and title stay.
-    if (!CopyToWorkFile(m_szPchCopyPath, m_strPchPath) ||
-        !WritePlayerPage(kind, size, fit.scroll)) {
+    // the previous page, copy, title and place stay.
+    if (!PutPlayInPlace(m_szPchCopyPath, m_strPchPath, m_szPagePath,
+                        PlayerPageText(kind, size.width, size.height, fit.scroll,
+                                       PageFolder(m_strAppDir), m_strPchRelPath))) {
         SetWindowText(caption.c_str());
         ShowError(kWorkFileText);
         return;
@@ -217,11 +234,6 @@ bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
     return now.left == fit.x && now.top == fit.y && now.right - now.left == fit.width &&
            now.bottom - now.top == fit.height && ::GetForegroundWindow() == m_hWnd &&
            !::IsIconic(m_hWnd);
-}
-
-bool CPlayerDlg::WritePlayerPage(AnimationKind kind, const CanvasSize& size, bool scroll) {
-    return WriteWorkFile(m_szPagePath, PlayerPageText(kind, size.width, size.height, scroll,
-                                                      PageFolder(m_strAppDir), m_strPchRelPath));
 }
 
 void CPlayerDlg::WriteInitialPage() {
