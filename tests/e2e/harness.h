@@ -110,9 +110,6 @@ inline std::string Text(HWND hwnd) {
                           SMTO_ABORTIFHUNG, kWaitMs, &got);
     return U(text);
 }
-inline void SetText(HWND dialog, int id, const std::string& text) {
-    ::SetDlgItemTextW(dialog, id, W(text).c_str());
-}
 inline const auto Item = [](HWND dialog, int id) { return Text(::GetDlgItem(dialog, id)); };
 inline bool ClassIs(HWND hwnd, const std::string& name) {
     char got[64] = {};
@@ -210,6 +207,56 @@ inline void Drop(HWND window, const std::vector<std::string>& paths) {
     ::WriteProcessMemory(process, at, block.data(), block.size(), nullptr);
     ::PostMessageW(window, WM_DROPFILES, (WPARAM)at, 0);
     ::CloseHandle(process);
+}
+
+// Real input, as a user gives it: the window given (none: an open menu) comes to the
+// front first, where the keys go.
+inline void Send(HWND to, std::vector<INPUT> in) {
+    HWND top = ::GetAncestor(to, GA_ROOT);
+    if (to != nullptr && ::SetForegroundWindow(top))
+        WaitUntil([&] { return ::GetForegroundWindow() == top; }, 3000);
+    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
+    ::Sleep(50);
+}
+inline INPUT Key(WORD vk, DWORD up, wchar_t ch = 0) { // up: 0 or KEYEVENTF_KEYUP
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki = {vk, WORD(ch ? ch : ::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), up | (ch ? KEYEVENTF_UNICODE : 0u), 0, 0};
+    return in;
+}
+// A chord, let go in reverse ({VK_MENU, VK_F4} is Alt+F4); a text, character by character.
+inline void Press(HWND to, std::initializer_list<WORD> vks) {
+    std::vector<INPUT> in;
+    for (WORD vk : vks)
+        in.insert(in.begin() + in.size() / 2, {Key(vk, 0), Key(vk, KEYEVENTF_KEYUP)});
+    Send(to, in);
+}
+inline void Type(HWND to, const std::string& text) {
+    std::vector<INPUT> in;
+    for (wchar_t ch : W(text))
+        in.insert(in.end(), {Key(0, 0, ch), Key(0, KEYEVENTF_KEYUP, ch)});
+    Send(to, in);
+}
+// The pointer to a point of the screen, then the buttons' events there.
+inline void Mouse(HWND on, POINT p, std::initializer_list<DWORD> events = {}) {
+    std::vector<INPUT> in(1 + events.size());
+    in[0].mi = {p.x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 32, p.y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 32,
+                0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
+    std::transform(events.begin(), events.end(), in.begin() + 1, [](DWORD e) { INPUT i = {}; i.mi.dwFlags = e; return i; });
+    Send(on, in); // INPUT_MOUSE is 0
+}
+inline POINT Centre(HWND h) {
+    const RECT r = RectOf(h);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+inline void Click(HWND on, POINT p, DWORD down = MOUSEEVENTF_LEFTDOWN) { Mouse(on, p, {down, down << 1}); }
+inline void Click(HWND dialog, int id) { Click(dialog, Centre(::GetDlgItem(dialog, id))); }
+// A field's text replaced as a user does it: click, select it all, type.
+inline bool Fill(HWND dialog, int id, const std::string& text) {
+    Click(dialog, id);
+    Press(dialog, {VK_END}), Press(dialog, {VK_SHIFT, VK_HOME});
+    text.empty() ? Press(dialog, {VK_DELETE}) : Type(dialog, text);
+    return WaitUntil([&] { return Item(dialog, id) == text; }, 3000);
 }
 
 // The per-user classes key of this prefix: "<no key>" or "<no value>" when absent.
@@ -324,15 +371,16 @@ class Case {
     std::string Box(const char* caption, DWORD pid = 0) { // answers the main one's box
         HWND box = WaitWindow(pid ? pid : started.at(0).pid, [&](HWND h) { return IsBox(h, caption); });
         const std::string text = box ? BoxText(box) : "<no message box>";
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        if (box != nullptr)
+            Press(box, {VK_RETURN});
         WaitUntil([&] { return !::IsWindow(box); });
         return text;
     }
-    bool Close(HWND window) { // as the user does; the process ends
+    bool Close(HWND window) { // by Alt+F4; the process ends
         DWORD pid = 0;
         ::GetWindowThreadProcessId(window, &pid);
         HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
-        ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Press(window, {VK_MENU, VK_F4});
         bool ended = process != nullptr && Ends(process);
         if (process != nullptr)
             ::CloseHandle(process);

@@ -80,9 +80,17 @@ std::string At(HWND w) {
 }
 const auto Same = [](RECT a, RECT b) { return ::EqualRect(&a, &b) != FALSE; };
 const auto Checked = [](HWND d, int id) { return ::IsDlgButtonChecked(d, id) == BST_CHECKED; };
-const auto Click = [](HWND dialog, int id) { ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); };
 const auto On = [](HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != 0; };
 const auto Gone = [](HWND window) { return WaitUntil([&] { return !::IsWindow(window); }); };
+const auto CaptionY = [](RECT r) { return r.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2; };
+// A flat button as the screen shows it: "rest", "lit" (the hot face) or "pressed" (sunken).
+std::string Face(HWND button) {
+    const RECT b = RectOf(button);
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF corner = ::GetPixel(screen, b.left, b.top), face = ::GetPixel(screen, b.left + 1, b.top + 1);
+    ::ReleaseDC(nullptr, screen);
+    return corner == ::GetSysColor(COLOR_BTNSHADOW) ? "pressed" : face == ::GetSysColor(COLOR_BTNFACE) ? "rest" : "lit";
+}
 const auto Command = [](HWND window, int id) { ::PostMessageA(window, WM_COMMAND, id, 0); };
 // One character per control: 1 where test holds for it.
 std::string Flags(HWND dialog, std::initializer_list<int> ids, bool (*test)(HWND, int)) {
@@ -100,8 +108,11 @@ std::pair<int, int> Shown(HWND w) {
 void Hand(Case& r, const std::string& args) { // a second start, which must end
     EXPECT_TRUE(Ends(r.Start(args).handle)) << "a second start did not end: " << args;
 }
-HWND OpenSettings(Case& r) {
-    Command(r.Player(), 1004);
+HWND OpenSettings(Case& r) { // Tab from the path box to the settings button, then Space
+    HWND w = r.Player();
+    Click(w, 1001);
+    for (WORD key : {VK_TAB, VK_TAB, VK_SPACE})
+        Press(w, {key});
     return r.Dialog("設定");
 }
 
@@ -121,33 +132,53 @@ const Row kRows[] = {
      .files = {{"DOVEdivoz\\", ""}, {"DOVEdivoz\\DOVEdivoz.jar\\", ""}, {"DOVEdivoz\\res\\", ""},
                {"DOVEdivoz\\res\\res.zip", ""}, {"DOVEdivoz\\res\\tt.zip", ""}},
      .start = "", .title = "Lumaplay", .applet = false},
-    {.id = "no_file_remembered_position_dialogs",
+    {.id = "no_file_remembered_position_dialogs", // every road of the window, by real input
      .files = {{"data\\", ""}, {"data\\pick[SX150SY150].pch", kGzip}},
      .ini = {{"SV_POSX", "100"}, {"SV_POSY", "120"}},
      .start = "", .title = "Lumaplay", .path = "",
      .page = {"<BODY bgcolor=\"#ffffa0\"", "PCHファイルを指定してください\r\n"},
      .then = [](Case& r, HWND w) {
          EXPECT_EQ(At(w), "100,120");
-         Command(w, IDOK); // Enter and Escape do not close it
-         Command(w, IDCANCEL);
-         Command(w, 1003); // the play command, the path box empty
+         Press(w, {VK_RETURN}); // Enter and Escape do not close it
+         Press(w, {VK_ESCAPE});
+         Command(w, 1003); // the hidden play command, the path box empty
          EXPECT_EQ(r.Box("ERROR"), "PCHファイルを指定してください。");
          EXPECT_EQ(Text(w), "Lumaplay");
-         ::PostMessageA(w, WM_SYSCOMMAND, 129, 0);
-         HWND about = r.Dialog("ﾀﾞｲｱﾛｸﾞ");
-         EXPECT_TRUE(Has(BoxText(about), {"Lumaplay Ver1.06", "（対応 ： PaintBBS / ShiPainter / ShiPainterPro）"}));
-         Command(about, IDOK);
-         EXPECT_TRUE(Gone(about));
-         for (int answer : {IDOK, IDCANCEL}) { // the open dialog; cancelled, it changes nothing
-             Command(w, 1002);
+         // The system menu by Alt+Space, a click on the window icon and a right click on
+         // the caption; About is its last item (under Wine, Wine's own item has the A).
+         const RECT c = RectOf(w);
+         const POINT icon = {c.left + 12, CaptionY(c)}, caption = {Centre(w).x, CaptionY(c)};
+         for (int how = 0; how < 3; ++how) {
+             how == 0 ? Press(w, {VK_MENU, VK_SPACE}) : Click(w, how == 1 ? icon : caption, how == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
+             HWND menu = WaitWindow(0, [](HWND h) { return ClassIs(h, "#32768") && ::IsWindowVisible(h); });
+             ASSERT_NE(menu, nullptr) << how;
+             const RECT m = RectOf(menu);
+             how == 0 ? (Press(nullptr, {VK_UP}), Press(nullptr, {VK_RETURN})) : Click(nullptr, {m.left + 30, m.bottom - 12});
+             HWND about = r.Dialog("ﾀﾞｲｱﾛｸﾞ");
+             ASSERT_NE(about, nullptr) << "no About box, menu opened by " << how;
+             EXPECT_TRUE(Has(BoxText(about), {"Lumaplay Ver1.06", "（対応 ： PaintBBS / ShiPainter / ShiPainterPro）"}));
+             Press(about, {VK_RETURN});
+             EXPECT_TRUE(Gone(about));
+         }
+         HWND open = ::GetDlgItem(w, 1002);
+         for (bool ok : {false, true}) { // the open dialog; cancelled, it changes nothing
+             // Over the button, off it, back, pressed, let go: a click.
+             for (const char* face : {"lit", "rest", "lit", "pressed", "clicked"}) {
+                 Mouse(w, Centre(::GetDlgItem(w, *face == 'r' ? 1000 : 1002)), {*face == 'p' ? MOUSEEVENTF_LEFTDOWN : *face == 'c' ? MOUSEEVENTF_LEFTUP : 0u});
+                 EXPECT_TRUE(*face == 'c' || WaitUntil([&] { return Face(open) == face; }, 3000)) << face;
+             }
              HWND d = r.Dialog("PCHファイルを開く");
-             SetText(d, 0x47C, r.F("data\\pick[SX150SY150].pch"));
-             Command(d, answer);
-             ASSERT_TRUE(Gone(d) && WaitUntil([&] { return Text(w) == kPaintBBS; }) && Sync(w));
-             EXPECT_EQ(Item(w, 1001), r.F("data\\pick[SX150SY150].pch"));
-             EXPECT_EQ(r.Ini("LASTDIR"), r.F("data\\"));
+             ASSERT_NE(d, nullptr);
+             Type(d, r.F("data\\pick[SX150SY150].pch"));
+             Press(d, {WORD(ok ? VK_RETURN : VK_ESCAPE)});
+             ASSERT_TRUE(Gone(d) && WaitUntil([&] { return Text(w) == (ok ? kPaintBBS : "Lumaplay"); }) && Sync(w));
+             EXPECT_EQ(Item(w, 1001), ok ? r.F("data\\pick[SX150SY150].pch") : "");
+             EXPECT_EQ(r.Ini("LASTDIR"), ok ? r.F("data\\") : "<missing>");
          }
          ::SetWindowPos(w, nullptr, 150, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+         const RECT moved = RectOf(w); // closed by the caption's close button
+         Click(w, {moved.right - ::GetSystemMetrics(SM_CXFRAME) - ::GetSystemMetrics(SM_CXSIZE) / 2 - 2, CaptionY(moved)});
+         EXPECT_TRUE(Gone(w));
      },
      .after = {{"SV_POSX", "150"}, {"SV_POSY", "60"}}},
     {.id = "paintbbs_tag_from_command_line", // 表 ends in the byte of a backslash
@@ -293,8 +324,8 @@ const Row kRows[] = {
          const std::pair<const char*, const char*> cases[] = {
              {"missing.pch", "指定されたPCHファイルは存在しません。"}, {"Work", "指定されたパスはフォルダです。"}, {"locked[SX100SY100].pch", "指定されたPCHファイルを読み込めません。"},
              {"notes.pch", kNotPch},    {"empty.pch", kNotPch}, {"ff.pch", kNotPch},
-             {"a.spch", kWorkFailed},             // the work copy held open elsewhere
-             {"g[SX200SY100].pch", kWorkFailed}}; // then the page
+             {"a.spch", kWorkFailed},  // the work copy held open elsewhere
+             {"a.spch", kWorkFailed}}; // then the page: the new copy must not stay
          for (const auto& [name, message] : cases) {
              if (message == kWorkFailed) { // first the copy, then the page
                  const bool page = held != INVALID_HANDLE_VALUE;
@@ -323,19 +354,19 @@ const Row kRows[] = {
          EXPECT_EQ(Item(d, 1012) + "x" + Item(d, 1013), "350x300");
          for (const char* name : {"t[SX640SY480].pch", "p2.pch"}) // taken now, played in turn
              EXPECT_TRUE(Ends(r.Start(r.Q(name)).handle)) << name;
-         SetText(d, 1012, "999");
-         Command(d, IDCANCEL); // played at the stored size, nothing written
+         EXPECT_TRUE(Fill(d, 1012, "999"));
+         Press(d, {VK_ESCAPE}); // played at the stored size, nothing written
          ASSERT_TRUE(Gone(d));
          ASSERT_NE(d = r.Dialog(kCanvas), nullptr); // then the tagged file, then this question
          EXPECT_EQ(Windows(0, [](HWND h) { return Text(h) == kCanvas; }).size(), 1u);
          EXPECT_TRUE(Has(r.Page(), {Size("width", 640), Size("height", 480)}));
          EXPECT_EQ(r.Copy() + r.Ini("PB_SZX") + r.Ini("PB_SZY"), kGzip + "t350<missing>");
-         SetText(d, 1012, "");
-         Command(d, IDOK);
+         EXPECT_TRUE(Fill(d, 1012, ""));
+         Press(d, {VK_RETURN});
          EXPECT_EQ(r.Box("Lumaplay"), kNotInteger); // the framework's check and title
-         SetText(d, 1012, "512");
-         SetText(d, 1013, "20000");
-         Command(d, IDOK);
+         EXPECT_TRUE(Fill(d, 1012, "512"));
+         EXPECT_TRUE(Fill(d, 1013, "20000"));
+         Press(d, {VK_RETURN});
          EXPECT_TRUE(WaitUntil([&] { return Has(r.Page(), {Size("width", 512), Size("height", 20000), "scroll=\"yes\""}); }));
          EXPECT_EQ(r.Copy(), kGzip + "2");
      },
@@ -404,31 +435,31 @@ const Row kRows[] = {
          Click(d, 1008);
          EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "1000");
          const std::string before = ReadBytes(r.Ini());
-         Command(d, IDCANCEL);
+         Press(d, {VK_ESCAPE});
          EXPECT_TRUE(Gone(d) && ReadBytes(r.Ini()) == before); // cancelled: nothing written
          ASSERT_NE(d = OpenSettings(r), nullptr);
          const char* wrong[][3] = {{"99", "300", "サイズＸは100以上を指定してください。"},
                                    {"300", "", nullptr}, // empty: the framework's message alone
                                    {"300", "10001", "サイズＹは10000以下を指定してください。"}};
          for (const auto& [x, y, worning] : wrong) {
-             SetText(d, 1005, x);
-             SetText(d, 1006, y);
-             Command(d, IDOK);
+             EXPECT_TRUE(Fill(d, 1005, x));
+             EXPECT_TRUE(Fill(d, 1006, y));
+             Press(d, {VK_RETURN});
              EXPECT_EQ(r.Box("Lumaplay"), *y ? "100 から 10000 までの整数を入力してください。" : kNotInteger) << x << "x" << y;
              EXPECT_EQ(worning ? r.Box("WORNING") : "", worning ? worning : "");
              EXPECT_TRUE(Sync(d) && Windows(0, [](HWND h) { return IsBox(h, "Lumaplay"); }).empty());
              EXPECT_EQ(ReadBytes(r.Ini()), before); // the dialog stays, nothing written
          }
-         SetText(d, 1005, "100");
-         SetText(d, 1006, "10000");
+         EXPECT_TRUE(Fill(d, 1005, "100"));
+         EXPECT_TRUE(Fill(d, 1006, "10000"));
          Click(d, 1007);
          Click(d, 1008);
          ::SetFileAttributesA(r.Ini().c_str(), FILE_ATTRIBUTE_READONLY);
-         Command(d, IDOK); // a read-only settings file: said, the values kept
+         Press(d, {VK_RETURN}); // a read-only settings file: said, the values kept
          EXPECT_EQ(r.Box("ERROR"), "設定を保存できませんでした。");
          ::SetFileAttributesA(r.Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
          EXPECT_TRUE(ReadBytes(r.Ini()) == before && Item(d, 1005) == "100");
-         Command(d, IDOK);
+         Press(d, {VK_RETURN});
          ASSERT_TRUE(Gone(d));
          EXPECT_EQ(Reg(".pch", nullptr), "<no key>"); // associations untouched
      },
@@ -457,7 +488,7 @@ const Row kRows[] = {
              EXPECT_EQ(Checked(d, 1014), !on);
              Click(d, 1014);
              Click(d, 1015);
-             Command(d, IDOK);
+             Press(d, {VK_RETURN});
              ASSERT_TRUE(Gone(d));
              EXPECT_EQ(r.Ini("CK_SET4") + r.Ini("CK_SET5"), on ? "11" : "00");
              for (const auto& [at, value] : on ? made : back) {
@@ -471,12 +502,12 @@ const Row kRows[] = {
          SetReg("Quenby_LumaplaySPCH\\shell\\edit\\command", nullptr, "edit.exe");
          HWND d = OpenSettings(r);
          Click(d, 1015);
-         Command(d, IDOK);
+         Press(d, {VK_RETURN});
          EXPECT_EQ(r.Box("ERROR"), "ファイルの関連付けを変更できませんでした。");
          EXPECT_TRUE(::IsWindowVisible(d) && Checked(d, 1015));
          EXPECT_EQ(r.Ini("CK_SET5"), "0");
          DeleteReg("Quenby_LumaplaySPCH");
-         Command(d, IDOK);
+         Press(d, {VK_RETURN});
          ASSERT_TRUE(Gone(d));
          EXPECT_EQ(r.Ini("CK_SET5") + Reg(".spch", nullptr), "1Quenby_LumaplaySPCH");
      }},
@@ -490,19 +521,27 @@ const Row kRows[] = {
          ASSERT_NE(w, nullptr);
          HWND d = OpenSettings(r);
          ASSERT_NE(d, nullptr);
-         Command(d, IDCANCEL);
+         Press(d, {VK_ESCAPE});
          EXPECT_TRUE(Gone(d));
      }},
-    {.id = "twenty_hand_overs_at_once",
+    {.id = "twenty_starts_at_once", // as a multi-select Open: the first window takes them all
      .files = Numbered("f", 20, "[SX120SY90]"),
-     .start = "", .title = "Lumaplay",
-     .then = [](Case& r, HWND w) {
+     .then = [](Case& r, HWND) {
          for (int i = 0; i < 20; ++i)
              r.Start(r.Q("f" + std::to_string(i) + "[SX120SY90].pch"));
-         for (std::size_t i = 1; i < r.started.size(); ++i)
-             EXPECT_TRUE(Ends(r.started[i].handle, 60000));
-         EXPECT_EQ(Windows(0, IsPlayer).size(), 1u); // none fell back to a window of its own
-         EXPECT_TRUE(Sync(w) && Item(w, 1001).compare(0, r.dir.size() + 1, r.F("f")) == 0);
+         std::vector<HWND> ws;
+         std::size_t ended = 0;
+         EXPECT_TRUE(WaitUntil([&] {
+             ended = std::count_if(r.started.begin(), r.started.end(), [](Proc& p) { return Ends(p.handle, 0); });
+             return ended == 19 && (ws = Windows(0, IsPlayer)).size() == 1;
+         }, 60000)) << ended << " ended, " << ws.size() << " windows";
+         ASSERT_EQ(ws.size(), 1u); // none gave up and opened a window of its own
+         DWORD pid = 0;
+         ::GetWindowThreadProcessId(ws[0], &pid);
+         const std::size_t own = std::find_if(r.started.begin(), r.started.end(), [&](Proc& p) { return p.pid == pid; }) - r.started.begin();
+         // Its own file first, then those handed over: the last one shown is another's.
+         const std::string shown = (Sync(ws[0]), Item(ws[0], 1001));
+         EXPECT_TRUE(shown.compare(0, r.dir.size() + 1, r.F("f")) == 0 && shown != r.F("f" + std::to_string(own) + "[SX120SY90].pch")) << shown;
          EXPECT_EQ(r.Work().size(), 2u);
      }},
     {.id = "garbage_settings_and_a_locked_ini", // "yes" reads as 0: nothing is asked
@@ -536,10 +575,10 @@ const Row kRows[] = {
          EXPECT_TRUE(Item(w, 1001) == r.F(k) && r.Copy() == kGzip + "k") << Item(w, 1001);
          Drop(w, {r.F(e), r.F("café.spch")}); // the first one dropped is played
          EXPECT_TRUE(WaitUntil([&] { return Item(w, 1001) == r.F(e); }) && Sync(w) && r.Copy() == kGzip + "e");
-         Command(w, 1002);
+         Click(w, 1002);
          HWND d = r.Dialog("PCHファイルを開く");
-         SetText(d, 0x47C, r.F(k));
-         Command(d, IDOK);
+         Type(d, r.F(k));
+         Press(d, {VK_RETURN});
          EXPECT_TRUE(Gone(d) && WaitUntil([&] { return Item(w, 1001) == r.F(k); }));
          EXPECT_EQ(r.Ini("LASTDIR"), ShortName(r.F("한글\\"))); // the stored folder opens
      },
