@@ -151,25 +151,18 @@ inline std::string ReadBytes(const std::string& path) {
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<unreadable>";
 }
 
-inline std::vector<std::string> FilesIn(const std::string& folder) { // ends in a backslash
+inline std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW(W(folder + "*").c_str(), &data);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &data))
-        if (std::wstring(L".") != data.cFileName && std::wstring(L"..") != data.cFileName)
-            names.push_back(U(data.cFileName));
-    if (find != INVALID_HANDLE_VALUE)
-        ::FindClose(find);
+    std::error_code none;
+    for (const auto& entry : std::filesystem::directory_iterator(W(folder), none))
+        names.push_back(U(entry.path().filename().wstring()));
     return names;
 }
-
-inline void RemoveTree(const std::string& dir) {
-    for (const std::string& name : FilesIn(dir)) {
-        ::SetFileAttributesW(W(dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!::DeleteFileW(W(dir + name).c_str()))
-            RemoveTree(dir + name + "\\");
-    }
-    ::RemoveDirectoryW(W(dir).c_str());
+inline void RemoveTree(const std::string& dir) { // read-only files too
+    std::error_code none;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(W(dir), none))
+        ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(W(dir), none);
 }
 
 // How many pixels of a window's rectangle on the screen differ from the colour of its
@@ -279,22 +272,6 @@ inline void DeleteReg(const std::string& path) {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Classes\\" + path).c_str());
 }
 
-// Ends every process that still runs this program file, windows and all: a row that
-// failed half-way must not leave windows, children of a start among them, to the next.
-inline void KillStrays(const std::string& exe) {
-    for (HWND h : Windows(0, [](HWND) { return true; })) {
-        DWORD pid = 0, size = MAX_PATH;
-        ::GetWindowThreadProcessId(h, &pid);
-        HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE,
-                                 FALSE, pid);
-        wchar_t image[MAX_PATH] = {};
-        if (p && ::QueryFullProcessImageNameW(p, 0, image, &size) && !_wcsicmp(image, W(exe).c_str()))
-            ::TerminateProcess(p, 99) && Ends(p, 5000);
-        if (p != nullptr)
-            ::CloseHandle(p);
-    }
-}
-
 struct Proc {
     HANDLE handle = nullptr;
     DWORD pid = 0;
@@ -315,13 +292,17 @@ class Case {
                                   "DOVEdivoz\\res\\res.zip", "DOVEdivoz\\res\\tt.zip"})
                 Write(f, "");
     }
-    ~Case() {
+    ~Case() { // a row that failed half-way leaves no process, children of a start among them
         EndAll();
-        KillStrays(F("Lumaplay.exe"));
+        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION in = {};
+        ::TerminateJobObject(job, 99);
+        WaitUntil([&] { return ::QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &in, sizeof(in), nullptr) && !in.ActiveProcesses; }, 5000);
+        ::CloseHandle(job);
         RemoveTree(dir);
     }
     const std::string dir; // ends in a backslash
     std::deque<Proc> started; // the first one is the main one
+    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr); // every process the row starts
 
     std::string F(const std::string& name) const { return dir + name; }
     std::string Q(const std::string& name) const { return "\"" + dir + name + "\""; }
@@ -348,8 +329,10 @@ class Case {
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION info = {};
         started.emplace_back();
-        if (::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+        if (::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                              W(cwd.empty() ? dir : cwd).c_str(), &startup, &info)) {
+            ::AssignProcessToJobObject(job, info.hProcess);
+            ::ResumeThread(info.hThread);
             ::CloseHandle(info.hThread);
             started.back() = {info.hProcess, info.dwProcessId};
         }

@@ -91,6 +91,23 @@ std::string Face(HWND button) {
     ::ReleaseDC(nullptr, screen);
     return corner == ::GetSysColor(COLOR_BTNSHADOW) ? "pressed" : face == ::GetSysColor(COLOR_BTNFACE) ? "rest" : "lit";
 }
+// The texts of a dialog's static controls that do not fit them in its font.
+std::string CutTexts(HWND dialog) {
+    HDC dc = ::GetDC(dialog);
+    HFONT font = ::CreateFontW(-::MulDiv(9, ::GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, 0, 0, 0, 0,
+                               DEFAULT_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック");
+    HGDIOBJ old = ::SelectObject(dc, font);
+    std::string cut;
+    for (HWND c = ::GetWindow(dialog, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        RECT box, need = {};
+        ::GetClientRect(c, &box);
+        ::DrawTextW(dc, W(Text(c)).c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        cut += ClassIs(c, "Static") && need.right > box.right ? Text(c) + "; " : "";
+    }
+    ::DeleteObject(::SelectObject(dc, old));
+    ::ReleaseDC(dialog, dc);
+    return cut;
+}
 const auto Command = [](HWND window, int id) { ::PostMessageA(window, WM_COMMAND, id, 0); };
 // One character per control: 1 where test holds for it.
 std::string Flags(HWND dialog, std::initializer_list<int> ids, bool (*test)(HWND, int)) {
@@ -128,10 +145,6 @@ const Row kRows[] = {
      .start = "\"C:\\x\\a.pch\"",
      .box = "DOVEdivozが正しくインストールされていません。",
      .applet = false},
-    {.id = "applet_jar_may_be_a_folder",
-     .files = {{"DOVEdivoz\\", ""}, {"DOVEdivoz\\DOVEdivoz.jar\\", ""}, {"DOVEdivoz\\res\\", ""},
-               {"DOVEdivoz\\res\\res.zip", ""}, {"DOVEdivoz\\res\\tt.zip", ""}},
-     .start = "", .title = "Lumaplay", .applet = false},
     {.id = "no_file_remembered_position_dialogs", // every road of the window, by real input
      .files = {{"data\\", ""}, {"data\\pick[SX150SY150].pch", kGzip}},
      .ini = {{"SV_POSX", "100"}, {"SV_POSY", "120"}},
@@ -157,15 +170,18 @@ const Row kRows[] = {
              HWND about = r.Dialog("ﾀﾞｲｱﾛｸﾞ");
              ASSERT_NE(about, nullptr) << "no About box, menu opened by " << how;
              EXPECT_TRUE(Has(BoxText(about), {"Lumaplay Ver1.06", "（対応 ： PaintBBS / ShiPainter / ShiPainterPro）"}));
+             EXPECT_EQ(CutTexts(about), "");
              Press(about, {VK_RETURN});
              EXPECT_TRUE(Gone(about));
          }
          HWND open = ::GetDlgItem(w, 1002);
          for (bool ok : {false, true}) { // the open dialog; cancelled, it changes nothing
-             // Over the button, off it, back, pressed, let go: a click.
-             for (const char* face : {"lit", "rest", "lit", "pressed", "clicked"}) {
-                 Mouse(w, Centre(::GetDlgItem(w, *face == 'r' ? 1000 : 1002)), {*face == 'p' ? MOUSEEVENTF_LEFTDOWN : *face == 'c' ? MOUSEEVENTF_LEFTUP : 0u});
-                 EXPECT_TRUE(*face == 'c' || WaitUntil([&] { return Face(open) == face; }, 3000)) << face;
+             // Over the button, off it and back; pressed, off it and back held, let go: a click.
+             const std::pair<const char*, DWORD> steps[] = {{"lit", 0}, {"rest", 0}, {"lit", 0}, {"pressed", MOUSEEVENTF_LEFTDOWN},
+                                                            {"rest", 0}, {"pressed", 0}, {"", MOUSEEVENTF_LEFTUP}};
+             for (const auto& [face, button] : steps) {
+                 Mouse(w, Centre(::GetDlgItem(w, *face == 'r' ? 1000 : 1002)), {button});
+                 EXPECT_TRUE(!*face || WaitUntil([&] { return Face(open) == face; }, 3000)) << face;
              }
              HWND d = r.Dialog("PCHファイルを開く");
              ASSERT_NE(d, nullptr);
@@ -209,10 +225,7 @@ const Row kRows[] = {
      .then = [](Case& r, HWND w) {
          const std::string copy = r.WorkFile(false);
          Hand(r, r.Q("b[sx640sy480].PCH")); // the sender waits until it is played
-         EXPECT_EQ(Text(w), kPaintBBS);
-         EXPECT_EQ(Item(w, 1001), r.F("b[sx640sy480].PCH"));
-         EXPECT_EQ(r.WorkFile(false), copy);
-         EXPECT_EQ(r.Copy(), kGzip);
+         EXPECT_EQ(Text(w) + Item(w, 1001) + r.WorkFile(false) + r.Copy(), kPaintBBS + r.F("b[sx640sy480].PCH") + copy + kGzip);
          EXPECT_TRUE(Has(r.Page(), {Size("width", 640)}));
          const RECT played = RectOf(w);
          ::ShowWindow(w, SW_MINIMIZE); // a minimised window is restored where it was
@@ -245,13 +258,10 @@ const Row kRows[] = {
              HWND w = to->Player();
              HANDLE sender = from.Start(from.Q("表[SX120SY90].pch")).handle;
              BOOL wow[2] = {};
-             EXPECT_TRUE(::IsWow64Process(receiver, &wow[0]) && ::IsWow64Process(sender, &wow[1]));
-             EXPECT_NE(wow[0], wow[1]) << "both of the same bitness";
-             EXPECT_TRUE(Ends(sender));
-             EXPECT_EQ(Item(w, 1001), from.F("表[SX120SY90].pch"));
+             EXPECT_TRUE(::IsWow64Process(receiver, &wow[0]) && ::IsWow64Process(sender, &wow[1]) && wow[0] != wow[1]);
+             EXPECT_TRUE(Ends(sender) && Item(w, 1001) == from.F("表[SX120SY90].pch"));
              EXPECT_TRUE(to->Close(w));
-             to->EndAll();
-             from.EndAll();
+             to->EndAll(), from.EndAll();
          }
      }},
     {.id = "hand_off_only_to_a_player_window",
@@ -291,12 +301,12 @@ const Row kRows[] = {
          std::set<std::string> seen;
          std::vector<HANDLE> processes;
          for (HWND w : ws) {
-             const std::string path = (Sync(w), Item(w, 1001)) + "  ";
-             const std::string k = std::to_string((path[r.dir.size() + 3] - '0') * step);
-             EXPECT_TRUE(seen.insert(path).second && At(w) == k + "," + k) << path << At(w);
              DWORD pid = 0;
              ::GetWindowThreadProcessId(w, &pid);
              processes.push_back(::OpenProcess(SYNCHRONIZE, FALSE, pid));
+             const std::string path = (Sync(w), Item(w, 1001)) + "  ";
+             const std::string k = std::to_string((path[r.dir.size() + 3] - '0') * step);
+             EXPECT_TRUE(seen.insert(path).second && At(w) == k + "," + k) << path << At(w);
              places += At(w) + ";";
          }
          EXPECT_EQ(r.Work().size(), 20u);
@@ -530,16 +540,11 @@ const Row kRows[] = {
          for (int i = 0; i < 20; ++i)
              r.Start(r.Q("f" + std::to_string(i) + "[SX120SY90].pch"));
          std::vector<HWND> ws;
-         std::size_t ended = 0;
-         EXPECT_TRUE(WaitUntil([&] {
-             ended = std::count_if(r.started.begin(), r.started.end(), [](Proc& p) { return Ends(p.handle, 0); });
-             return ended == 19 && (ws = Windows(0, IsPlayer)).size() == 1;
-         }, 60000)) << ended << " ended, " << ws.size() << " windows";
+         auto ended = [&] { return std::count_if(r.started.begin(), r.started.end(), [](Proc& p) { return Ends(p.handle, 0); }); };
+         EXPECT_TRUE(WaitUntil([&] { return ended() == 19 && (ws = Windows(0, IsPlayer)).size() == 1; }, 60000)) << ws.size();
          ASSERT_EQ(ws.size(), 1u); // none gave up and opened a window of its own
-         DWORD pid = 0;
-         ::GetWindowThreadProcessId(ws[0], &pid);
-         const std::size_t own = std::find_if(r.started.begin(), r.started.end(), [&](Proc& p) { return p.pid == pid; }) - r.started.begin();
          // Its own file first, then those handed over: the last one shown is another's.
+         const std::size_t own = std::find_if(r.started.begin(), r.started.end(), [&](Proc& p) { return Ends(p.handle, 0) == false; }) - r.started.begin();
          const std::string shown = (Sync(ws[0]), Item(ws[0], 1001));
          EXPECT_TRUE(shown.compare(0, r.dir.size() + 1, r.F("f")) == 0 && shown != r.F("f" + std::to_string(own) + "[SX120SY90].pch")) << shown;
          EXPECT_EQ(r.Work().size(), 2u);
@@ -583,11 +588,12 @@ const Row kRows[] = {
          EXPECT_EQ(r.Ini("LASTDIR"), ShortName(r.F("한글\\"))); // the stored folder opens
      },
      .folder = "Ünï 한 😀"},
-    {.id = "work_name_taken_by_a_file", // the user's file stays, the player still opens
-     .files = {{"Work", "a file of the user's"}, {"w[SX120SY90].pch", kGzip}},
+    {.id = "work_name_taken_by_a_file_applet_jar_a_folder", // the user's file stays, the player still opens
+     .files = {{"Work", "a file of the user's"}, {"w[SX120SY90].pch", kGzip}, {"DOVEdivoz\\", ""}, {"DOVEdivoz\\DOVEdivoz.jar\\", ""},
+               {"DOVEdivoz\\res\\", ""}, {"DOVEdivoz\\res\\res.zip", ""}, {"DOVEdivoz\\res\\tt.zip", ""}},
      .ini = {{"SV_POSX", "40"}, {"SV_POSY", "30"}},
      .start = "\"%w[SX120SY90].pch\"", .box = kWorkFailed, .title = "Lumaplay",
-     .then = [](Case&, HWND w) { EXPECT_EQ(At(w), "40,30"); }},
+     .then = [](Case&, HWND w) { EXPECT_EQ(At(w), "40,30"); }, .applet = false},
 };
 
 void CleanAssociations() {
