@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <utility>
 
 #include "app/instance.h"
 #include "app/paths.h"
@@ -33,17 +34,18 @@ constexpr DWORD kPauseAfterLaunchMs = 50;
 const char kNameTooLongText[] = "指定されたファイル名が長すぎます。";
 
 // A name as another process must see it: that process has a current folder of its
-// own, so a relative name is completed against this one's first. A name the system
-// cannot complete within an entry's size is passed on as it was given.
+// own, so a relative name is completed against this one's first, however long it gets.
 std::string AbsoluteName(const char* name) {
-    wchar_t full[kCmdFileSize] = {};
-    DWORD length = name[0] != '\0' ? ::GetFullPathNameW(Widen(name).c_str(), kCmdFileSize, full,
-                                                         nullptr)
-                                    : 0;
-    if (length == 0 || length >= kCmdFileSize)
+    if (name[0] == '\0')
         return name;
-    const std::string absolute = Narrow(full);
-    return SystemNameLength(absolute) < kCmdFileSize ? absolute : std::string(name);
+    const std::wstring given = Widen(name);
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = ::GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = ::GetFullPathNameW(given.c_str(), length, &full[0], nullptr);
+    }
+    return length > 0 && length < full.size() ? Narrow(full.substr(0, length)) : std::string(name);
 }
 
 } // namespace
@@ -76,9 +78,17 @@ bool CPlayerApp::InitInstance() {
     if (LaunchesOneProcessPerFile(command.count, singleInstance)) {
         // A start the system refuses (out of resources, say) shows no window for its
         // file; the other files still get theirs.
+        // A name too long for a command-line entry once completed is said here, once,
+        // rather than passed on relative to this process's folder.
+        bool saidTooLong = command.nameTooLong;
         for (int k = 0; k < command.count; ++k) {
-            LaunchProcess(paths.programPath, BuildLaunchArguments(AbsoluteName(m_szCmdFiles[k]), k),
-                          false);
+            const std::string name = AbsoluteName(m_szCmdFiles[k]);
+            if (SystemNameLength(name) >= kCmdFileSize) {
+                if (!std::exchange(saidTooLong, true))
+                    ShowMessage(nullptr, kNameTooLongText, kErrorCaption, MB_OK);
+                continue;
+            }
+            LaunchProcess(paths.programPath, BuildLaunchArguments(name, k), false);
             ::Sleep(kPauseAfterLaunchMs);
         }
         return false;

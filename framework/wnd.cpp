@@ -14,6 +14,26 @@ void BringToForeground(HWND hwnd) {
         ::SetForegroundWindow(hwnd);
 }
 
+namespace {
+BOOL CALLBACK FindFrontPopup(HWND hwnd, LPARAM param) {
+    HWND& found = *reinterpret_cast<HWND*>(param);
+    for (HWND owner = ::GetWindow(hwnd, GW_OWNER); owner != nullptr; owner = ::GetWindow(owner, GW_OWNER))
+        if (owner == found && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) {
+            found = hwnd;
+            return FALSE;
+        }
+    return TRUE;
+}
+} // namespace
+
+HWND FrontPopup(HWND owner) {
+    // The thread's windows come in Z order, the topmost first.
+    HWND found = owner;
+    ::EnumThreadWindows(::GetWindowThreadProcessId(owner, nullptr), &FindFrontPopup,
+                        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 std::string WindowText(HWND hwnd) {
     int length = ::GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

@@ -38,6 +38,9 @@ struct MessageMapEntry {
 // Brings a window to the foreground unless it is there already: asking again costs a
 // round trip to the window system for nothing.
 void BringToForeground(HWND hwnd);
+// The dialog or message box a window shows in front of itself (nested ones: the one on
+// top), else the window itself.
+HWND FrontPopup(HWND owner);
 
 // A window's text, and setting it only when it differs: an unchanged caption or field
 // is not redrawn, and the caret and selection of an edit field stay where they are.

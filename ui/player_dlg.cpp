@@ -285,7 +285,7 @@ CPlayerDlg::BusyScope::BusyScope(CPlayerDlg& dlg) : m_dlg(dlg) {
 }
 
 CPlayerDlg::BusyScope::~BusyScope() {
-    if (--m_dlg.m_nBusy == 0 && !m_dlg.m_pendingFiles.empty())
+    if (--m_dlg.m_nBusy == 0 && (!m_dlg.m_pendingFiles.empty() || m_dlg.m_bCloseWhenFree))
         ::PostMessageA(m_dlg.m_hWnd, WM_PLAY_PENDING, 0, 0);
 }
 
@@ -323,8 +323,18 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
         return 0;
     }
     // The close box, Alt+F4 and the menu's close item: the only way the window closes.
+    // While a question or dialog is on screen (the taskbar can still send this), the
+    // close waits for it and the dialog comes to the front; files handed over and not
+    // played yet are played first, as their senders were told they arrived.
     if ((wParam & 0xFFF0) == SC_CLOSE) {
-        CDialog::OnCancel();
+        if (m_nBusy > 0) {
+            BringToForeground(FrontPopup(m_hWnd));
+        } else if (!m_pendingFiles.empty()) {
+            m_bCloseWhenFree = true;
+            ::PostMessageA(m_hWnd, WM_PLAY_PENDING, 0, 0);
+        } else {
+            CDialog::OnCancel();
+        }
         return 0;
     }
     return Default();
@@ -348,7 +358,8 @@ LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
-    BringToForeground(m_hWnd);
+    // The window comes to the front, or the question it shows, if any.
+    BringToForeground(FrontPopup(m_hWnd));
     const COPYDATASTRUCT* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     std::string name;
     if (record != nullptr) {
@@ -356,12 +367,14 @@ LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
         name = got.wide ? Narrow(std::wstring(got.utf16.begin(), got.utf16.end()))
                         : Narrow(FromCodePage(CP_ACP, got.ansi));
     }
-    // A play started now would nest inside the question on screen and be overtaken by
-    // the one that asked it: the file waits its turn instead.
-    if (!name.empty() && m_nBusy > 0)
+    // The file is only taken here: the sending start waits for this handler, and a play
+    // (its messages, its questions) must not keep it waiting. The play follows once the
+    // handler has returned, or, while a question is on screen, once the window is free.
+    if (!name.empty()) {
         m_pendingFiles.push_back(name);
-    else if (!name.empty())
-        PlayFromRoad(name);
+        if (m_nBusy == 0)
+            ::PostMessageA(m_hWnd, WM_PLAY_PENDING, 0, 0);
+    }
     Default();
     // Tells the sending start that the file arrived.
     return TRUE;
@@ -369,10 +382,15 @@ LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
 
 LRESULT CPlayerDlg::OnPlayPending(WPARAM, LPARAM) {
     // Busy again (a play of its own since): the end of that play posts this anew.
-    if (m_nBusy > 0 || m_pendingFiles.empty())
+    if (m_nBusy > 0)
         return 0;
+    if (m_pendingFiles.empty()) {
+        if (m_bCloseWhenFree) // a close asked for while files still waited
+            CDialog::OnCancel();
+        return 0;
+    }
     std::string name = m_pendingFiles.front();
     m_pendingFiles.pop_front();
-    PlayFromRoad(name);
+    PlayFromRoad(name); // its end posts this again for the next one, or the close
     return 0;
 }

@@ -119,4 +119,5 @@ class CPlayerDlg : public CDialog {
     bool m_bLayoutCaptured = false;
     int m_nBusy = 0;
     std::deque<std::string> m_pendingFiles;
+    bool m_bCloseWhenFree = false; // closed while handed files still waited
 };

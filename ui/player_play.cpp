@@ -114,6 +114,12 @@ bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize]) {
                                                             : kUnreadableText);
         return false;
     }
+    // Only a file on a disk is read: a device or a pipe (COM1, AUX, \\.\pipe\...) can
+    // keep a read waiting for ever.
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        ShowError(kUnreadableText);
+        return false;
+    }
     // A file shorter than the block, or a read that fails once the file is open, leaves
     // zeros, which classify like any other block: the file is refused as no animation.
     DWORD read = 0;
