@@ -38,18 +38,16 @@ inline std::string U(const std::wstring& w) {
 // The folder of this test program, where the Lumaplay.exe under test was built.
 inline std::string BuildFolder() {
     wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::string folder = U(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    const std::string exe = U(std::wstring(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH)));
+    return exe.substr(0, exe.find_last_of('\\') + 1);
 }
 
 // The other bitness's Lumaplay.exe when the test run says it runs here (its build folder
 // in LUMAPLAY_OTHER_BUILD), else empty.
 inline std::string OtherBuildExe() {
     char build[64] = {};
-    if (::GetEnvironmentVariableA("LUMAPLAY_OTHER_BUILD", build, sizeof(build)) == 0)
-        return "";
-    return BuildFolder() + "..\\" + build + "\\Lumaplay.exe";
+    const bool runs = ::GetEnvironmentVariableA("LUMAPLAY_OTHER_BUILD", build, sizeof(build)) != 0;
+    return runs ? BuildFolder() + "..\\" + build + "\\Lumaplay.exe" : "";
 }
 
 inline bool Ends(HANDLE process, DWORD ms = kWaitMs) {
@@ -89,8 +87,7 @@ inline std::vector<HWND> Windows(DWORD pid, const Pred& pred) {
 
 // The window's thread has finished what it was doing.
 inline bool Sync(HWND window) {
-    DWORD_PTR result = 0;
-    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result) != 0;
+    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, nullptr) != 0;
 }
 
 inline HWND WaitWindow(DWORD pid, const Pred& pred, DWORD ms = kWaitMs) {
@@ -113,19 +110,10 @@ inline std::string Text(HWND hwnd) {
 inline const auto Item = [](HWND dialog, int id) { return Text(::GetDlgItem(dialog, id)); };
 inline bool ClassIs(HWND hwnd, const std::string& name) {
     char got[64] = {};
-    ::GetClassNameA(hwnd, got, sizeof(got));
-    return name == got;
+    return ::GetClassNameA(hwnd, got, sizeof(got)), name == got;
 }
-inline RECT RectOf(HWND hwnd) {
-    RECT rect = {};
-    ::GetWindowRect(hwnd, &rect);
-    return rect;
-}
-inline RECT WorkArea() {
-    RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-}
+inline RECT RectOf(HWND hwnd) { RECT r = {}; return ::GetWindowRect(hwnd, &r), r; }
+inline RECT WorkArea() { RECT r = {}; return ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0), r; }
 
 // The player: visible, titled "Lumaplay...", with its path box.
 inline bool IsPlayer(HWND hwnd) {
@@ -163,19 +151,6 @@ inline void RemoveTree(const std::string& dir) { // read-only files too
     for (const auto& entry : std::filesystem::recursive_directory_iterator(W(dir), none))
         ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     std::filesystem::remove_all(W(dir), none);
-}
-
-// How many pixels of a window's rectangle on the screen differ from the colour of its
-// top-left corner: nothing drawn there, 0.
-inline int Inked(HWND window) {
-    const RECT r = RectOf(window);
-    HDC screen = ::GetDC(nullptr);
-    int inked = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            inked += ::GetPixel(screen, x, y) != ::GetPixel(screen, r.left, r.top);
-    ::ReleaseDC(nullptr, screen);
-    return inked;
 }
 
 // The system's short form of a path, with forward slashes when asked.
