@@ -246,7 +246,7 @@ const Row kRows[] = {
          EXPECT_TRUE(Sync(w) && Item(w, 1001) == r.F("c[SX640SY480].pch"));
          // Named from another folder, whose full name is too long for a command line: it
          // is handed whole, not as the look-alike a.spch of the window's own folder.
-         const std::string deep = r.dir + std::string(250 - r.dir.size(), 'd');
+         const std::string deep = r.dir + std::string(255 - r.dir.size(), 'd');
          r.Write(deep.substr(r.dir.size()) + "\\", ""), r.Write(deep.substr(r.dir.size()) + "\\a.spch", kShiHeader);
          Hand(r, w, "a.spch", deep);
          EXPECT_EQ(r.Copy(), kShiHeader);
