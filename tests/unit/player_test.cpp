@@ -96,6 +96,12 @@ TEST(PlayerWindow, FitStartAndLayout) {
         {Start(false, 1024, 0) + " " + Start(false, 0, 768), "centre centre"}, // off right; bottom
         {Start(true, -100, -50) + " " + Start(true, -300, -200), "-100,-50 0,0"}, // partly; wholly
         {Start(true, 5000, 20) + " " + Start(true, 10, 768), "824,20 10,638"},    // flush, far edge
+        // A 300 x 200 dialog on its owner, moved into the work area: off its left and top;
+        // off its right and bottom; larger than the work area, its top-left inside.
+        {Nums(CentredInside({0, 0, 300, 200}, {-11, 22, 189, 102}, {0, 0, 1024, 738})) + " " +
+             Nums(CentredInside({0, 0, 300, 200}, {900, 700, 1000, 760}, {0, 0, 1024, 738})),
+         "0,0,300,200 724,538,1024,738"},
+        {Nums(CentredInside({0, 0, 1200, 900}, {0, 0, 100, 100}, {0, 0, 1024, 738})), "0,0,1200,900"},
         {Place(ANCHOR_STRETCH_BOTH, {0, 0, 100, 100}), "- 0,0"}, // smaller than the slack
         {Place(ANCHOR_BOTTOM_LEFT), "50,90 -"},
         {Place(ANCHOR_TOP_RIGHT_STRETCH_HEIGHT), "150,40 80,70"},
