@@ -31,3 +31,13 @@ std::string WorkRelativePath(const std::string& copyPath, LeadByteTest isLead);
 
 // The folder of a chosen file: the path less its last component, separator kept.
 std::string FolderOfFile(const std::string& path, LeadByteTest isLead);
+
+// The work files of a run that has ended (a crash leaves them, and their siblings) are
+// removed by the next start; a running window keeps its own by holding a mark for each,
+// a named object of the system. The work folder's own mark is held while files are made
+// or removed, so that no start removes a file between its making and its mark.
+std::string WorkFolderMark(const std::string& workDir);
+std::string WorkFileMark(const std::string& workDir, const std::string& ownName);
+// A work file's own name ("lum1A2.tmp") for a name found in the work folder, that file or
+// one of its siblings ("lum1A2.tmp~", "lum1A2.tmp~old"); empty for any other name.
+std::string WorkFileOwnName(const std::string& name);

@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CFlatIconButton)
 ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
 ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
+ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
 CFlatIconButton::CFlatIconButton()
@@ -67,42 +68,47 @@ LRESULT CFlatIconButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     // A press dragged onto the button does not light it.
     if (leftDown && !m_bMouseOver)
         return result;
-    // Only while this program is the active one.
-    if (::GetCapture() != m_hWnd && ::GetActiveWindow() != nullptr &&
-        ::GetParent(m_hWnd) != nullptr) {
-        m_bMouseOver = 1;
-        ::SetCapture(m_hWnd);
-        Invalidate();
-        return result;
-    }
     POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ::ClientToScreen(m_hWnd, &point);
-    if (::WindowFromPoint(point) == m_hWnd)
-        return result;
+    const bool over = ::WindowFromPoint(point) == m_hWnd;
+    // Lit only while this program is the active one. The system says when the pointer
+    // leaves (WM_MOUSELEAVE), whatever takes it meanwhile; moves that still come while
+    // it is outside (the button's own capture while held) unlight it too.
+    if (over && !m_bMouseOver && ::GetActiveWindow() != nullptr && ::GetParent(m_hWnd) != nullptr) {
+        m_bMouseOver = 1;
+        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, 0};
+        ::TrackMouseEvent(&track);
+        Invalidate();
+    } else if (!over) {
+        Unlight();
+    }
+    return result;
+}
+
+LRESULT CFlatIconButton::OnMouseLeave(WPARAM, LPARAM) {
+    Unlight();
+    return Default();
+}
+
+void CFlatIconButton::Unlight() {
     if (m_bMouseOver) {
         m_bMouseOver = 0;
         Invalidate();
     }
-    // Leaving with the button held keeps the capture, so the release still arrives.
-    if (!leftDown)
-        ::ReleaseCapture();
-    return result;
 }
 
 LRESULT CFlatIconButton::OnKillFocus(WPARAM, LPARAM) {
     LRESULT result = Default();
-    if (m_bMouseOver) {
-        m_bMouseOver = 0;
-        Invalidate();
-    }
+    Unlight();
     return result;
 }
 
 LRESULT CFlatIconButton::OnCaptureChanged(WPARAM, LPARAM) {
-    if (m_bMouseOver) {
-        ::ReleaseCapture();
-        Invalidate();
-    }
+    // Another window took the mouse (a menu, a dialog): lit no more unless the pointer
+    // is still here, as after the button's own press.
+    POINT point;
+    if (!::GetCursorPos(&point) || ::WindowFromPoint(point) != m_hWnd)
+        Unlight();
     return Default();
 }
 

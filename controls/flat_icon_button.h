@@ -22,6 +22,8 @@ class CFlatIconButton : public CButton {
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    void Unlight();
     DECLARE_MESSAGE_MAP()
 
   private:

@@ -10,6 +10,7 @@
 #include "app/paths.h"
 #include "app/startup.h"
 #include "framework/app.h"
+#include "framework/handles.h"
 #include "framework/text.h"
 #include "res/resource.h"
 #include "settings/settings_store.h"
@@ -37,6 +38,22 @@ Rect WindowRect(HWND hwnd) {
     RECT r;
     ::GetWindowRect(hwnd, &r);
     return ToRect(r);
+}
+
+// Removes the work files, and their siblings, whose mark no running window holds.
+void RemoveEndedWorkFiles(const std::string& workDir) {
+    WIN32_FIND_DATAW found;
+    HANDLE find = ::FindFirstFileW(Widen(workDir + "/lum*").c_str(), &found);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &found)) {
+        const std::string name = Narrow(found.cFileName), own = WorkFileOwnName(name);
+        if (own.empty())
+            continue;
+        UniqueHandle mark(::OpenMutexW(SYNCHRONIZE, FALSE, Widen(WorkFileMark(workDir, own)).c_str()));
+        if (!mark.valid() && ::GetLastError() == ERROR_FILE_NOT_FOUND)
+            ::DeleteFileW(Widen(workDir + "/" + name).c_str());
+    }
+    if (find != INVALID_HANDLE_VALUE)
+        ::FindClose(find);
 }
 
 // Posted when the window becomes free with handed-over files waiting.
@@ -70,15 +87,27 @@ CPlayerDlg::CPlayerDlg(int launchIndex, const std::string& firstFile, const Prog
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
 
     // The work area: two fresh files in "Work" beside the program, made unique across
-    // running instances by being created at once.
+    // running instances by being created at once, each with its mark; then the files of
+    // runs that have ended go.
     const std::wstring workDir = Widen(m_strWorkDir);
     ::CreateDirectoryW(workDir.c_str(), nullptr);
-    for (char* path : {m_szPagePath, m_szPchCopyPath}) {
+    UniqueHandle folder(::CreateMutexW(nullptr, FALSE, Widen(WorkFolderMark(m_strWorkDir)).c_str()));
+    // A holder that ended without letting go leaves it abandoned, which still grants it.
+    const bool held = folder.valid() && ::WaitForSingleObject(folder.get(), 10000) != WAIT_TIMEOUT;
+    for (int i = 0; i < 2; ++i) {
+        char* path = i == 0 ? m_szPagePath : m_szPchCopyPath;
         wchar_t name[MAX_PATH] = {};
         const std::string made = ::GetTempFileNameW(workDir.c_str(), L"lum", 0, name) ? Narrow(name) : "";
-        if (made.size() < sizeof(m_szPagePath))
-            std::memcpy(path, made.c_str(), made.size() + 1);
+        if (made.empty() || made.size() >= sizeof(m_szPagePath))
+            continue;
+        std::memcpy(path, made.c_str(), made.size() + 1);
+        const PathParts parts = SplitPath(made, NoLeadBytes);
+        const std::string mark = WorkFileMark(m_strWorkDir, parts.name + parts.ext);
+        m_workMarks[i].reset(::CreateMutexW(nullptr, FALSE, Widen(mark).c_str()));
     }
+    RemoveEndedWorkFiles(m_strWorkDir);
+    if (held)
+        ::ReleaseMutex(folder.get());
     m_strPchRelPath = WorkRelativePath(m_szPchCopyPath, NoLeadBytes);
 }
 

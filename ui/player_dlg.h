@@ -10,6 +10,7 @@
 #include "framework/common_controls.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "framework/handles.h"
 #include "playback/probe.h"
 #include "playback/window_fit.h"
 #include "playback/web_browser.h"
@@ -106,6 +107,7 @@ class CPlayerDlg : public CDialog {
     char m_szPagePath[3 * MAX_PATH] = {};
     char m_szPchCopyPath[3 * MAX_PATH] = {};
     std::string m_strPchRelPath; // the copy as the page names it
+    UniqueHandle m_workMarks[2]; // held while the window lives: its work files are in use
 
     CWebBrowser m_browser;
     CFlatIconButton m_btnOpen;

@@ -181,8 +181,8 @@ inline void Drop(HWND window, const std::vector<std::string>& paths) {
 // front first, where the keys go.
 inline void Send(HWND to, std::vector<INPUT> in) {
     HWND top = ::GetAncestor(to, GA_ROOT);
-    if (to != nullptr && ::SetForegroundWindow(top))
-        WaitUntil([&] { return ::GetForegroundWindow() == top; }, 3000);
+    if (to != nullptr && ::SetForegroundWindow(top)) // in front, and done with coming there
+        WaitUntil([&] { return ::GetForegroundWindow() == top; }) && Sync(top);
     ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
     ::Sleep(50);
 }
@@ -224,7 +224,10 @@ inline bool Fill(HWND dialog, int id, const std::string& text) {
     Click(dialog, id);
     Press(dialog, {VK_END}), Press(dialog, {VK_SHIFT, VK_HOME});
     text.empty() ? Press(dialog, {VK_DELETE}) : Type(dialog, text);
-    return WaitUntil([&] { return Item(dialog, id) == text; }, 3000);
+    if (WaitUntil([&] { return Item(dialog, id) == text; }))
+        return true;
+    ADD_FAILURE() << "field " << id << " holds \"" << Item(dialog, id) << "\"; in front: " << Text(::GetForegroundWindow());
+    return false;
 }
 
 // The per-user classes key of this prefix: "<no key>" or "<no value>" when absent.

@@ -170,8 +170,11 @@ const Row kRows[] = {
          const RECT c = RectOf(w);
          const POINT icon = {c.left + 12, CaptionY(c)}, caption = {Centre(w).x, CaptionY(c)};
          for (int how = 0; how < 3; ++how) {
-             how == 0 ? Press(w, {VK_MENU, VK_SPACE}) : Click(w, how == 1 ? icon : caption, how == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
+             // The icon opens it on the press, the caption on the right button's release.
+             how == 0 ? Press(w, {VK_MENU, VK_SPACE}) : Mouse(w, how == 1 ? icon : caption, {DWORD(how == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)});
+             how == 2 ? Mouse(w, caption, {MOUSEEVENTF_RIGHTUP}) : void();
              HWND menu = WaitWindow(0, [](HWND h) { return ClassIs(h, "#32768") && ::IsWindowVisible(h); });
+             how == 1 ? Mouse(nullptr, icon, {MOUSEEVENTF_LEFTUP}) : void();
              ASSERT_NE(menu, nullptr) << how;
              const RECT m = RectOf(menu);
              how == 0 ? (Press(nullptr, {VK_UP}), Press(nullptr, {VK_RETURN})) : Click(nullptr, {m.left + 30, m.bottom - 12});
@@ -189,7 +192,7 @@ const Row kRows[] = {
                                                             {"rest", 0}, {"pressed", 0}, {"", MOUSEEVENTF_LEFTUP}};
              for (const auto& [face, button] : steps) {
                  Mouse(w, Centre(::GetDlgItem(w, *face == 'r' ? 1000 : 1002)), {button});
-                 EXPECT_TRUE(!*face || WaitUntil([&] { return Face(open) == face; }, 3000)) << face;
+                 EXPECT_TRUE(!*face || WaitUntil([&] { return Face(open) == face; })) << face;
              }
              HWND d = r.Dialog("PCHファイルを開く");
              ASSERT_NE(d, nullptr);
@@ -206,14 +209,15 @@ const Row kRows[] = {
      },
      .after = {{"SV_POSX", "150"}, {"SV_POSY", "60"}}},
     {.id = "paintbbs_tag_from_command_line", // 表 ends in the byte of a backslash
-     .files = {{"My Files\\", ""}, {"My Files\\表[SX900SY300].pch", kGzip}},
+     .files = {{"My Files\\", ""}, {"My Files\\表[SX900SY300].pch", kGzip}, {"Work\\", ""}, // and a crashed run's
+               {"Work\\lumDEAD.tmp", "page"}, {"Work\\LUMdead.TMP~", "half a copy"}, {"Work\\lumBEEF.tmp~old", ""}},
      .ini = {{"SV_POSX", "-32000"}, {"SV_POSY", "-32000"}}, // unusable: centred on the play
      .start = "\"%My Files\\表[SX900SY300].pch\"", .title = kPaintBBS,
      .path = "%My Files\\表[SX900SY300].pch",
      .page = {"code='pch.DOVEdivoz.class' codebase='$' archive=", Size("width", 900) + "\r\n",
               Size("height", 300), "scroll=\"no\""},
      .then = [](Case& r, HWND w) {
-         EXPECT_EQ(r.Work().size(), 2u);
+         EXPECT_EQ(r.Work().size(), 2u); // its own two; those of the ended run are gone
          EXPECT_EQ(Shown(w).first, 0); // the whole path fits: shown from its start
          EXPECT_EQ(r.Copy(), kGzip);
          const std::string copy = r.WorkFile(false).substr(r.dir.size() + 5);
@@ -647,7 +651,7 @@ TEST_P(Scenario, Runs) {
         EXPECT_TRUE(Ends(p.handle)) << "a process did not end";
     EXPECT_TRUE(r.Work().empty()) << "the work folder was left behind";
     for (const auto& [name, bytes] : row.files)
-        EXPECT_TRUE(name.back() == '\\' || ReadBytes(r.F(name)) == bytes) << name << " changed";
+        EXPECT_TRUE(name.back() == '\\' || name.rfind("Work\\", 0) == 0 || ReadBytes(r.F(name)) == bytes) << name << " changed";
     for (const auto& [key, value] : row.after)
         EXPECT_EQ(r.Ini(key), value) << key;
     CleanAssociations();

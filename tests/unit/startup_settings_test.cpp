@@ -77,6 +77,14 @@ TEST(Paths, FromTheProgramPathAndChosenFiles) {
         {program.appDir + "|" + program.iniPath + "|" + program.workDir + "|" + program.viewerDir,
          "C:/T/|C:/T/Lumaplay.ini|C:/T/Work|C:\\T\\/DOVEdivoz"},
         {WorkRelativePath("C:/T/Work\\lum1A2.TMP", IsCp932LeadByte), "Work/lum1A2.TMP"},
+        // Work files and their siblings, in any letter case; nothing else of the folder.
+        {WorkFileOwnName("lum1A2.tmp~") + "|" + WorkFileOwnName("LUMf.TMP~old") + "|" + WorkFileOwnName("lumffff.tmp") +
+             "|" + WorkFileOwnName("lumber.tmp") + WorkFileOwnName("lum12345.tmp") + WorkFileOwnName("lum1.tmp~x"),
+         "lum1A2.tmp|LUMf.TMP|lumffff.tmp|"},
+        {Nums(WorkFileMark("C:/T/Work", "lum1.tmp") == WorkFileMark("c:/t/WORK", "LUM1.TMP"),
+              WorkFileMark("C:/T/Work", "lum1.tmp") == WorkFileMark("C:/U/Work", "lum1.tmp"),
+              WorkFolderMark("C:/T/Work") == WorkFileMark("C:/T/Work", "lum1.tmp")),
+         "1,0,0"}, // one mark per file of one folder, the folder's own apart
     });
 }
 
