@@ -1,6 +1,10 @@
 #include "settings/file_type_registry.h"
 #include "framework/mbstr.h"
 
+namespace {
+constexpr std::uint32_t kStringType = 1; // REG_SZ
+}
+
 template <typename Procedure> bool CFileTypeRegistry::UnderClassRoot(Procedure procedure) {
     // The machine's classes root is never closed; the user's own classes key is.
     Registry::OwnedKey userClasses(m_registry);
@@ -42,10 +46,15 @@ bool CFileTypeRegistry::RegisterUnder(Registry::Key root, const std::string& pro
         !m_registry.OpenOrCreateKey(progKey.get(), "DefaultIcon", iconKey.out(), nullptr))
         return false;
 
+    // The extension's owner before us is kept as it is stored (a number stays a number),
+    // under our ProgID's name, to be given back at removal.
     std::string previous;
     m_registry.QueryStringValue(extKey.get(), "", previous);
+    Registry::RawValue owner;
+    const bool owned = m_registry.QueryRawValue(extKey.get(), "", owner) &&
+                       !(owner.type == kStringType && previous.empty());
     if (previous != progId) {
-        if (!previous.empty() && !m_registry.SetStringValue(extKey.get(), progId, previous))
+        if (owned && !m_registry.SetRawValue(extKey.get(), progId, owner))
             return false;
         if (!m_registry.SetStringValue(extKey.get(), "", progId))
             return false;
@@ -67,12 +76,16 @@ bool CFileTypeRegistry::UnregisterUnder(Registry::Key root, const std::string& p
 
     std::string current;
     m_registry.QueryStringValue(extKey.get(), "", current);
-    const bool ours = current.empty() || current == progId;
-    std::string saved;
-    if (m_registry.QueryStringValue(extKey.get(), progId, saved)) {
+    // Ours, or nobody's: no value, or a string that is empty or names us. A value of
+    // another type (a number) belongs to another program, whatever it reads as.
+    Registry::RawValue currentValue;
+    const bool ours = !m_registry.QueryRawValue(extKey.get(), "", currentValue) ||
+                      (currentValue.type == kStringType && (current.empty() || current == progId));
+    Registry::RawValue saved;
+    if (m_registry.QueryRawValue(extKey.get(), progId, saved)) {
         // Put back what the extension had before, unless another program has taken
         // the extension since: then its association stays.
-        if (ours && !m_registry.SetStringValue(extKey.get(), "", saved))
+        if (ours && !m_registry.SetRawValue(extKey.get(), "", saved))
             return false;
         m_registry.DeleteValue(extKey.get(), progId);
     } else if (ours) {

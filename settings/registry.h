@@ -26,6 +26,14 @@ class Registry {
     virtual bool QueryStringValue(Key key, const std::string& name, std::string& text) = 0;
     virtual bool SetStringValue(Key key, const std::string& name, const std::string& text) = 0;
     virtual bool DeleteValue(Key key, const std::string& name) = 0;
+    // A value as it is stored, its type and its bytes: another program's value is kept
+    // and given back exactly as it was. False when absent.
+    struct RawValue {
+        std::uint32_t type = 0;
+        std::string bytes;
+    };
+    virtual bool QueryRawValue(Key key, const std::string& name, RawValue& value) = 0;
+    virtual bool SetRawValue(Key key, const std::string& name, const RawValue& value) = 0;
     // Deletes parent\path: on the NT family only when it has no subkeys.
     virtual bool DeleteKey(Key parent, const std::string& path) = 0;
 

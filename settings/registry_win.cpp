@@ -78,6 +78,25 @@ bool Win32Registry::SetStringValue(Key key, const std::string& name, const std::
            ERROR_SUCCESS;
 }
 
+bool Win32Registry::QueryRawValue(Key key, const std::string& name, RawValue& value) {
+    const WideName wide(name);
+    DWORD type = 0, size = 0;
+    if (::RegQueryValueExW(ToHkey(key), wide.get(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return false;
+    value.bytes.assign(size, '\0');
+    const bool ok = ::RegQueryValueExW(ToHkey(key), wide.get(), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(&value.bytes[0]), &size) == ERROR_SUCCESS;
+    value.bytes.resize(ok ? size : 0);
+    value.type = type;
+    return ok;
+}
+
+bool Win32Registry::SetRawValue(Key key, const std::string& name, const RawValue& value) {
+    return ::RegSetValueExW(ToHkey(key), WideName(name).get(), 0, value.type,
+                            reinterpret_cast<const BYTE*>(value.bytes.data()),
+                            static_cast<DWORD>(value.bytes.size())) == ERROR_SUCCESS;
+}
+
 bool Win32Registry::DeleteValue(Key key, const std::string& name) {
     return ::RegDeleteValueW(ToHkey(key), WideName(name).get()) == ERROR_SUCCESS;
 }

@@ -498,6 +498,8 @@ const Row kRows[] = {
          SetReg(".pch", nullptr, "Other.Viewer");
          SetReg(".pch\\OpenWithProgids", "Other.Viewer", ""); // a key with subkeys
          SetReg("Other.Viewer\\shell\\open\\command", nullptr, "other.exe \"%1\"");
+         DWORD number = 1234, size = 4; // another program's .spch value, no string
+         ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Classes\\.spch", nullptr, REG_DWORD, &number, size);
          r.Start("");
          const std::string exe = r.F("Lumaplay.exe");
          const std::vector<std::pair<std::string, std::string>> made = { // key|value, what it holds
@@ -507,8 +509,7 @@ const Row kRows[] = {
              {"Quenby_LumaplaySPCH\\DefaultIcon|", exe + ",9"}};
          const std::vector<std::pair<std::string, std::string>> back = { // ours gone, the other's back
              {".pch|", "Other.Viewer"}, {".pch|Quenby_Lumaplay", "<no value>"},
-             {".pch\\OpenWithProgids|Other.Viewer", ""}, {"Quenby_Lumaplay|", "<no key>"},
-             {".spch|", "<no key>"}};
+             {".pch\\OpenWithProgids|Other.Viewer", ""}, {"Quenby_Lumaplay|", "<no key>"}};
          for (bool on : {true, false}) {
              HWND d = OpenSettings(r);
              ASSERT_NE(d, nullptr);
@@ -523,6 +524,8 @@ const Row kRows[] = {
                  const std::string name = at.substr(bar + 1);
                  EXPECT_EQ(Reg(at.substr(0, bar), name.empty() ? nullptr : name.c_str()), value) << at;
              }
+             number = 0;
+             EXPECT_TRUE(on || (!::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Classes\\.spch", nullptr, RRF_RT_REG_DWORD, nullptr, &number, &size) && number == 1234));
          }
          // Another tool's verb left under our file type: its key cannot be made afresh. The
          // dialog says so and stays; the file keeps "not associated"; OK retries.

@@ -187,6 +187,9 @@ TEST(FileTypeRegistry, AssociatesAndGivesBackWhatWasThere) {
             {Associate(nt, "+"), us + " ok 2"}, // the command quoted, the icon bare
             {Associate(nt, theirs + " | + | -"), theirs + " ok 3"}, // theirs comes back whole
             {Associate(nt, ".pch[]=A | + | .pch[]=B | -"), ".pch[]=B ok 3"}, // B took it after us
+            // Another program's value that is no string comes back as it was: its type,
+            // its bytes, a zero number too.
+            {Associate(nt, ".pch[]=(4)\x01\x02 | + | -") + Associate(nt, ".pch[]=(4) | + | -"), ".pch[]=(4)\x01\x02 ok 3.pch[]=(4) ok 3"},
             // A subkey keeps our extension key on NT, with no pointer to us.
             {Associate(nt, "+ | .pch\\OpenWithList | -"), nt ? ".pch\\OpenWithList ok 3" : " ok 3"},
             // A ProgID key that removal cannot delete makes registration fail.
