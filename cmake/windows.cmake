@@ -15,6 +15,7 @@ add_library(lumaplay_win STATIC
     framework/dialog.cpp
     framework/common_controls.cpp
     framework/text.cpp
+    framework/files.cpp
     framework/system_dlls.cpp
     app/instance.cpp
     app/player_app.cpp

@@ -33,6 +33,7 @@ cleanup() {
             "git checkout -- ${PROGRAM_DIRS[*]}" >&2
     fi
     planted=""
+    unmount_small_disk
     stop_wine
 }
 trap cleanup EXIT
@@ -46,6 +47,7 @@ mkdir -p "$logs"
     die "the sources do not build without any fault (see $logs/unplanted.build.log)." "fix the build first."
 start_display
 prepare_prefix
+mount_small_disk
 
 # Name of the first test in a CTest log's list of failed tests (skipped ones are not in it).
 first_failure() {

@@ -69,6 +69,7 @@ for build in $RUNNABLE_BUILDS; do
     use_build "$build"
     echo "== Windows tests, $build build, prefix $WINEPREFIX"
     prepare_prefix
+    mount_small_disk
     start_wine_services
     # In a 64-bit prefix where 32-bit programs run too, the end-to-end tests also hand
     # files between a 32-bit and a 64-bit instance.
@@ -86,6 +87,7 @@ for build in $RUNNABLE_BUILDS; do
         LANG=$locale LC_ALL=$locale run_windows_tests "$build" "-R ^E2E/" "$locale"
     done
     stop_wine_server
+    unmount_small_disk
 done
 
 # How the tests weigh against the program (informative; it fails nothing).

@@ -160,3 +160,16 @@ stop_wine() {
         wait "$XVFB_PID" 2>/dev/null || true
     fi
 }
+
+# A small disk of its own for the end-to-end row that fills one: a 1 MiB tmpfs at
+# build/<build>/e2e-work/small-disk, where this user may mount one (CI runs as root).
+# Where none can be mounted the row says so and is skipped.
+mount_small_disk() {
+    SMALL_DISK="$ROOT/build/$BUILD/e2e-work/small-disk"
+    mkdir -p "$SMALL_DISK"
+    mountpoint -q "$SMALL_DISK" || mount -t tmpfs -o size=1m tmpfs "$SMALL_DISK" 2>/dev/null || true
+}
+unmount_small_disk() {
+    [ -n "${SMALL_DISK:-}" ] && mountpoint -q "$SMALL_DISK" && umount "$SMALL_DISK" 2>/dev/null
+    SMALL_DISK=""
+}

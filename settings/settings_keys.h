@@ -33,3 +33,11 @@ int ParseSettingValue(const std::string& text, IntSetting key);
 
 // Text form of a stored integer ("%d").
 std::string FormatSettingValue(int value);
+
+// The settings file's bytes with key=value set in section, every other byte as it was
+// (other sections and keys, comments, blank lines, each line's own end): the key's line
+// is rewritten in place; a new key follows the last line of its section; a new section
+// goes at the end of the file. Sections and keys match in any letter case, as the
+// platform's reader matches them.
+std::string SetIniValue(const std::string& text, const std::string& section,
+                        const std::string& key, const std::string& value);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/files.h"
 #include "framework/handles.h"
 #include "framework/text.h"
 
@@ -29,21 +30,36 @@ SettingsLock::~SettingsLock() {
 
 namespace {
 
-// Writes one key and puts the file on disk before the lock is given up, so that the
-// next instance reads what was written and not a cached copy.
-// The file's path and the values are UTF-8; keys and section are plain ASCII. The file
-// itself stays in the ANSI code page, as it always was.
+// Writes one key: the whole file goes to a sibling first ("Lumaplay.ini~"), which then
+// takes its place, so that a full disk leaves the old file whole; every other byte of it
+// stays as it was. The file's path and the values are UTF-8; keys and section are plain
+// ASCII. The file itself stays in the ANSI code page, as it always was.
 bool WriteSetting(const std::string& iniPath, const char* key, const std::string& value) {
     SettingsLock lock;
-    const std::wstring path = Widen(iniPath);
+    const std::wstring path = Widen(iniPath), next = path + L"~";
     // A read-only settings file stays as it is, whoever runs the program: the platform
     // would let the super-user rewrite it.
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return false;
-    bool written = ::WritePrivateProfileStringW(Widen(kSettingsSection).c_str(),
-                                                Widen(key).c_str(), Widen(value).c_str(),
-                                                path.c_str()) != FALSE;
+    std::string text, ansi;
+    // A file held by another program, or one the ANSI code page cannot take the value
+    // into, is not written.
+    if (!ReadWholeFile(path, text, true) || !ToCodePage(CP_ACP, Widen(value), ansi))
+        return false;
+    // A file of wide text (the platform reads those too) is left to the platform.
+    if (text.compare(0, 2, "\xFF\xFE") == 0)
+        return ::WritePrivateProfileStringW(Widen(kSettingsSection).c_str(), Widen(key).c_str(),
+                                            Widen(value).c_str(), path.c_str()) != FALSE;
+    const bool written =
+        WriteWholeFile(next, SetIniValue(text, kSettingsSection, key, ansi)) &&
+        (attributes == INVALID_FILE_ATTRIBUTES
+             ? ::MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE
+             : ::ReplaceFileW(path.c_str(), next.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                              nullptr, nullptr) != FALSE);
+    if (!written)
+        ::DeleteFileW(next.c_str());
+    // What the platform may hold of the file in memory is dropped: the next read sees it.
     ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
     return written;
 }

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/paths.h"
 #include "framework/app.h"
+#include "framework/files.h"
 #include "framework/handles.h"
 #include "framework/text.h"
 #include "playback/page.h"
@@ -35,15 +36,7 @@ std::wstring Sibling(const char* path) {
 }
 
 bool WriteSibling(const char* path, const std::string& text) {
-    UniqueHandle file(::CreateFileW(Sibling(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
-        return false;
-    DWORD written = 0;
-    bool complete = ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()),
-                                &written, nullptr) &&
-                    written == text.size();
-    return file.Close() && complete;
+    return WriteWholeFile(Sibling(path), text);
 }
 
 bool Replace(const std::wstring& from, const std::wstring& to) {

@@ -20,6 +20,13 @@ const char kCanvas[] = "キャンバスサイズ設定";
 // browser control can be made.
 const wchar_t kNoBrowser[] = L"Software\\Wine\\AppDefaults\\Lumaplay.exe\\DllOverrides";
 const std::string kLongName = "\"" + std::string(300, 'x') + "\"";
+// A settings file of about 4 KB with a section of the user's own, LF line ends among it.
+const std::string kUsersIni = [] {
+    std::string text = "[SETUP]\r\nSV_POSX=100\r\nSV_POSY=120\r\n\r\n; mine\r\n[Mine]\n";
+    for (int i = 0; text.size() < 4000; ++i)
+        text += "note" + std::to_string(i) + "=a value of the user's own\r\n";
+    return text + "last=kept";
+}();
 
 using Files = std::vector<std::pair<std::string, std::string>>;
 using Keys = std::vector<std::pair<const char*, std::string>>;
@@ -569,6 +576,21 @@ const Row kRows[] = {
          EXPECT_TRUE(WaitUntil([&] { return Item(ws[0], 1001).compare(0, r.dir.size() + 1, r.F("f")) == 0 && Item(ws[0], 1001) != mine; }));
          EXPECT_EQ(r.Work().size(), 2u);
      }},
+    {.id = "settings_file_on_a_full_disk", // its writes fail and leave it whole, the user's section too
+     .files = {{"Lumaplay.ini", kUsersIni}},
+     .then = [](Case& r, HWND) {
+         ULARGE_INTEGER total = {};
+         if (!::GetDiskFreeSpaceExW(W(r.dir).c_str(), nullptr, &total, nullptr) || total.QuadPart > (16u << 20))
+             GTEST_SKIP() << "no small disk here: the test command mounts one where it may (as root)";
+         r.Start("");
+         HWND w = r.Player();
+         std::ofstream filler(std::filesystem::path(W(r.F("filler"))), std::ios::binary);
+         for (int i = 0; i < 4096 && filler.write(std::string(1024, 'f').data(), 1024) && filler.flush(); ++i)
+             continue;
+         ::SetWindowPos(w, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER); // a position to store
+         EXPECT_TRUE(r.Close(w));
+     },
+     .folder = "small-disk\\full"},
     {.id = "garbage_settings_and_a_locked_ini", // "yes" reads as 0: nothing is asked
      .files = {{"plain.pch", kGzip}},
      .ini = {{"CK_SET1", "yes"}, {"CK_SET3", "0"}, {"PB_SZX", "-500"}, {"PB_SZY", "-400"},

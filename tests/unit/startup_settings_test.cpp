@@ -116,6 +116,14 @@ TEST(Settings, KeysDialogFieldsAndChecks) {
         {CanvasSizeWarning(10001, 50), "サイズＸは10000以下を指定してください。"},
         {CanvasSizeWarning(10000, 10001), "サイズＹは10000以下を指定してください。"},
         {std::to_string(!CanvasSizeWarning(100, 10000) && !CanvasSizeWarning(10000, 100)), "1"},
+        // The settings file: a key rewritten where it stands, one added after its
+        // section's last line, a section added; every other byte kept.
+        {SetIniValue("[a]\nSV_POSX=1\n[ Setup ]\r\n sv_posx = 7 \r\n; x\n", "SETUP", "SV_POSX", "5"),
+         "[a]\nSV_POSX=1\n[ Setup ]\r\nSV_POSX=5\r\n; x\n"},
+        {SetIniValue("[SETUP]\r\nA=1\r\n; note\r\n\r\n[B]\ny=2", "SETUP", "SV_POSY", "-3"),
+         "[SETUP]\r\nA=1\r\n; note\r\nSV_POSY=-3\r\n\r\n[B]\ny=2"},
+        {SetIniValue("[SETUP]\r\nA=1", "SETUP", "B", "") + "|" + SetIniValue("[{]\nSV_POSX", "[", "SV_POSX", "2"),
+         "[SETUP]\r\nA=1\r\nB=\r\n|[{]\nSV_POSX\r\n[[]\r\nSV_POSX=2\r\n"},
         {Changes(1, 0, {0, 0, 0, 0, 0, 0, 0, 1, 0}), ""}, // boxes as they were: nothing
         {Changes(5, 1, {0, 0, 0, 0, 0, 0, 0, 1, 0}),      // 5 in the INI file is not a tick
          "Quenby_Lumaplay.pch+7 Quenby_LumaplaySPCH.spch-9 "},
