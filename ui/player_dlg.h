@@ -70,8 +70,9 @@ class CPlayerDlg : public CDialog {
     void PlayFromRoad(const std::string& path);
 
     // Probe: reads the head of m_strPchPath; reports and returns false on rejection.
-    bool ProbeAnimationFile(AnimationKind& kind, CanvasSize& size);
-    bool ReadFileHead(unsigned char (&block)[kProbeBlockSize]); // reports a failure
+    // The file stays open in file from the probe to the copy: what is probed is copied.
+    bool ProbeAnimationFile(AnimationKind& kind, CanvasSize& size, UniqueHandle& file);
+    bool ReadFileHead(unsigned char (&block)[kProbeBlockSize], UniqueHandle& file); // reports a failure
     // The canvas of a PaintBBS file that does not say it: the stored default, or the
     // user's answer when the settings ask for the question.
     void TakeDefaultCanvasSize(CanvasSize& size);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "app/startup.h"
 #include "app/paths.h"
@@ -27,6 +28,10 @@ const char kWorkFileText[] = "作業ファイルの作成に失敗しました�
 
 const char kFolderText[] = "指定されたパスはフォルダです。";
 const char kUnreadableText[] = "指定されたPCHファイルを読み込めません。";
+const char kTooLargeText[] = "指定されたPCHファイルが大きすぎます。";
+// Far above any animation the applets record (a few megabytes): a larger file is refused
+// rather than copied.
+constexpr long long kMaxAnimationBytes = 256LL << 20;
 
 // A work file is replaced only once its new bytes are all there: they go to a sibling
 // ("~") first, which then takes the file's place. A full disk or a file held open
@@ -53,14 +58,63 @@ bool WriteWorkFile(const char* path, const std::string& text) {
     return false;
 }
 
+struct CopyJob {
+    HANDLE from;
+    std::wstring to;
+    bool done;
+};
+
+DWORD WINAPI CopyFromStart(void* param) {
+    CopyJob& job = *static_cast<CopyJob*>(param);
+    UniqueHandle out(::CreateFileW(job.to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER start = {};
+    bool ok = out.valid() && ::SetFilePointerEx(job.from, start, nullptr, FILE_BEGIN);
+    std::vector<char> buffer(1 << 18);
+    for (DWORD read = 1, written = 0; ok && read > 0;)
+        ok = ::ReadFile(job.from, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) &&
+             (read == 0 || (::WriteFile(out.get(), buffer.data(), read, &written, nullptr) && written == read));
+    job.done = out.Close() && ok;
+    return 0;
+}
+
+// Copies the open file on a thread of its own while this one goes on painting and
+// answering (a hand-off waits in the queue, as during any play); keys and clicks wait
+// until the copy is done.
+bool CopyWhileAnswering(HANDLE from, const std::wstring& to) {
+    CopyJob job = {from, to, false};
+    UniqueHandle thread(::CreateThread(nullptr, 0, &CopyFromStart, &job, 0, nullptr));
+    if (!thread.valid()) {
+        CopyFromStart(&job);
+        return job.done;
+    }
+    HANDLE wait = thread.get();
+    const UINT ranges[][2] = {{0, WM_NCMOUSEMOVE - 1}, {WM_NCXBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
+                              {WM_KEYLAST + 1, WM_MOUSEFIRST - 1}, {WM_MOUSELAST + 1, 0xFFFFFFFF}};
+    while (::MsgWaitForMultipleObjects(1, &wait, FALSE, INFINITE,
+                                       QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT | QS_TIMER) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        for (const auto& range : ranges)
+            while (::PeekMessageW(&msg, nullptr, range[0], range[1], PM_REMOVE)) {
+                if (msg.message == WM_QUIT) {
+                    ::PostQuitMessage(static_cast<int>(msg.wParam)); // for the loop outside
+                    break;
+                }
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+    }
+    return job.done;
+}
+
 // The copy and the page that names its applet change together or not at all: the old
 // copy steps aside first and comes back when the page cannot follow it.
-bool PutPlayInPlace(const char* copy, const std::string& source, const char* page,
-                    const std::string& text) {
+bool PutPlayInPlace(const char* copy, HANDLE source, const char* page, const std::string& text) {
     if (copy[0] == '\0' || page[0] == '\0')
         return false;
     const std::wstring copyPath = Widen(copy), pagePath = Widen(page), old = copyPath + L"~old";
-    bool done = ::CopyFileW(Widen(source).c_str(), Sibling(copy).c_str(), FALSE) &&
+    bool done = CopyWhileAnswering(source, Sibling(copy)) &&
                 WriteSibling(page, text) && Replace(copyPath, old);
     if (done && !(Replace(Sibling(copy), copyPath) && Replace(Sibling(page), pagePath))) {
         Replace(old, copyPath);
@@ -94,10 +148,10 @@ void CPlayerDlg::ShowError(const char* text) {
     ShowMessage(m_hWnd, text, kErrorCaption, MB_OK);
 }
 
-bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize]) {
+bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize], UniqueHandle& file) {
     const std::wstring path = Widen(m_strPchPath);
-    UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    file.reset(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         // Only a name that is not there is "missing"; a folder or a file that cannot be
         // opened (locked, no access) is said to be what it is.
@@ -111,6 +165,11 @@ bool CPlayerDlg::ReadFileHead(unsigned char (&block)[kProbeBlockSize]) {
     // keep a read waiting for ever.
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
         ShowError(kUnreadableText);
+        return false;
+    }
+    LARGE_INTEGER length = {};
+    if (!::GetFileSizeEx(file.get(), &length) || length.QuadPart > kMaxAnimationBytes) {
+        ShowError(kTooLargeText);
         return false;
     }
     // A file shorter than the block, or a read that fails once the file is open, leaves
@@ -139,13 +198,13 @@ void CPlayerDlg::TakeDefaultCanvasSize(CanvasSize& size) {
     WriteIntSetting(m_strIniPath, IntSetting::DefaultHeight, size.height);
 }
 
-bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size) {
+bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size, UniqueHandle& file) {
     if (m_strPchPath.empty()) {
         ShowError(kNoFileText);
         return false;
     }
     unsigned char block[kProbeBlockSize] = {};
-    if (!ReadFileHead(block))
+    if (!ReadFileHead(block, file))
         return false;
     ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath, NoLeadBytes);
     if (outcome.kind == AnimationKind::None) {
@@ -172,7 +231,8 @@ void CPlayerDlg::OnPlay() {
     AnimationKind kind;
     CanvasSize size;
     const std::string caption = GetWindowText();
-    if (!ProbeAnimationFile(kind, size))
+    UniqueHandle file;
+    if (!ProbeAnimationFile(kind, size, file))
         return;
 
     RECT window;
@@ -193,7 +253,7 @@ void CPlayerDlg::OnPlay() {
 
     // A copy or page that cannot be written leaves the window as a rejected file does:
     // the previous page, copy, title and place stay.
-    if (!PutPlayInPlace(m_szPchCopyPath, m_strPchPath, m_szPagePath,
+    if (!PutPlayInPlace(m_szPchCopyPath, file.get(), m_szPagePath,
                         PlayerPageText(kind, size.width, size.height, fit.scroll,
                                        PageFolder(m_strAppDir), m_strPchRelPath))) {
         SetWindowText(caption.c_str());

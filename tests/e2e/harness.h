@@ -348,6 +348,11 @@ class Case {
         return ended;
     }
     std::vector<std::string> Work() const { return FilesIn(dir + "Work\\"); }
+    // The window is done with its play: it answers while it copies a file, so that alone
+    // says nothing; no work file's new copy ("~") is left being written either.
+    bool Idle(HWND w) const {
+        return Sync(w) && WaitUntil([&] { const auto all = Work(); return std::none_of(all.begin(), all.end(), [](const std::string& f) { return f.find('~') != f.npos; }); }) && Sync(w);
+    }
     std::string WorkFile(bool page) const { // the work file that holds the page, or the copy
         for (const std::string& name : Work())
             if ((ReadBytes(F("Work\\" + name)).compare(0, 12, "<HTML><HEAD>") == 0) == page)
