@@ -2,7 +2,9 @@
 // with, then what is done and what must be seen. After every row each player window
 // left open closes as the user closes it, its process ends, the work folder is gone,
 // and every file the row wrote is byte for byte as it was.
+#include <atomic>
 #include <set>
+#include <thread>
 
 #include "harness.h"
 
@@ -589,6 +591,28 @@ const Row kRows[] = {
          EXPECT_TRUE(WaitUntil([&] { return Item(ws[0], 1001).compare(0, r.dir.size() + 1, r.F("f")) == 0 && Item(ws[0], 1001) != mine; }));
          const auto work = r.Work(); // the one window's two files, and the copy it may be making
          EXPECT_EQ(std::count_if(work.begin(), work.end(), [](const std::string& f) { return f.find('~') == f.npos; }), 2);
+     }},
+    {.id = "name_flipped_between_kinds_plays_what_was_probed",
+     .files = {{"pbbs", kGzip}, {"shi", kShiHeader}, {"flip[SX100SY100].pch", kGzip}},
+     .start = "", .title = "Lumaplay",
+     .then = [](Case& r, HWND w) {
+         Hand(r, w, "flip[SX100SY100].pch");
+         std::atomic<bool> stop = false; // another program points the name at one kind, then the other
+         std::thread flipper([&] {
+             for (int i = 0; !stop; ++i)
+                 ::CopyFileW(W(r.F(i % 2 ? "shi" : "pbbs")).c_str(), W(r.F("next")).c_str(), FALSE),
+                     ::MoveFileExW(W(r.F("next")).c_str(), W(r.F("flip[SX100SY100].pch")).c_str(), MOVEFILE_REPLACE_EXISTING);
+         });
+         std::string mixed;
+         for (int i = 0; i < 20; ++i) { // the play command, which returns once played
+             ::SendMessageA(w, WM_COMMAND, 1003, 0);
+             mixed += (r.Page().find("pch2.DOVEdivoz") != std::string::npos) != (r.Copy().compare(0, 10, "SHIPAINTER") == 0) ? "x" : ".";
+         }
+         stop = true;
+         flipper.join();
+         ::CopyFileW(W(r.F("pbbs")).c_str(), W(r.F("flip[SX100SY100].pch")).c_str(), FALSE);
+         EXPECT_EQ(mixed, std::string(20, '.')); // x: the page of one kind over a copy of the other
+         ::DeleteFileW(W(r.F("next")).c_str());
      }},
     {.id = "settings_file_on_a_full_disk", // its writes fail and leave it whole, the user's section too
      .files = {{"Lumaplay.ini", kUsersIni}},
