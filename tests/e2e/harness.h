@@ -280,7 +280,14 @@ class Case {
     }
     const std::string dir; // ends in a backslash
     std::deque<Proc> started; // the first one is the main one
-    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr); // every process the row starts
+    // Every process the row starts, ended with the job, also when this test is killed.
+    const HANDLE job = [] {
+        HANDLE made = ::CreateJobObjectW(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        ::SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+        return made;
+    }();
 
     std::string F(const std::string& name) const { return dir + name; }
     std::string Q(const std::string& name) const { return "\"" + dir + name + "\""; }

@@ -605,7 +605,8 @@ const Row kRows[] = {
          });
          std::string mixed;
          for (int i = 0; i < 20; ++i) { // the play command, which returns once played
-             ::SendMessageA(w, WM_COMMAND, 1003, 0);
+             if (!::SendMessageTimeoutA(w, WM_COMMAND, 1003, 0, SMTO_NORMAL, 3000, nullptr))
+                 r.Box("ERROR"), Sync(w); // caught mid-flip: refused, and nothing changed
              mixed += (r.Page().find("pch2.DOVEdivoz") != std::string::npos) != (r.Copy().compare(0, 10, "SHIPAINTER") == 0) ? "x" : ".";
          }
          stop = true;
