@@ -60,33 +60,36 @@ bool WriteWorkFile(const char* path, const std::string& text) {
 
 struct CopyJob {
     HANDLE from;
-    std::wstring to;
+    HANDLE to;
     bool done;
 };
 
 DWORD WINAPI CopyFromStart(void* param) {
     CopyJob& job = *static_cast<CopyJob*>(param);
-    UniqueHandle out(::CreateFileW(job.to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER start = {};
-    bool ok = out.valid() && ::SetFilePointerEx(job.from, start, nullptr, FILE_BEGIN);
+    bool ok = ::SetFilePointerEx(job.from, start, nullptr, FILE_BEGIN) != FALSE;
     std::vector<char> buffer(1 << 18);
     for (DWORD read = 1, written = 0; ok && read > 0;)
         ok = ::ReadFile(job.from, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) &&
-             (read == 0 || (::WriteFile(out.get(), buffer.data(), read, &written, nullptr) && written == read));
-    job.done = out.Close() && ok;
+             (read == 0 || (::WriteFile(job.to, buffer.data(), read, &written, nullptr) && written == read));
+    job.done = ok;
     return 0;
 }
 
 // Copies the open file on a thread of its own while this one goes on painting and
 // answering (a hand-off waits in the queue, as during any play); keys and clicks wait
-// until the copy is done.
+// until the copy is done. The new copy is made here, before anything is answered, so
+// that it is there all the while.
 bool CopyWhileAnswering(HANDLE from, const std::wstring& to) {
-    CopyJob job = {from, to, false};
+    UniqueHandle out(::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    CopyJob job = {from, out.get(), false};
+    if (!out.valid())
+        return false;
     UniqueHandle thread(::CreateThread(nullptr, 0, &CopyFromStart, &job, 0, nullptr));
     if (!thread.valid()) {
         CopyFromStart(&job);
-        return job.done;
+        return out.Close() && job.done;
     }
     HANDLE wait = thread.get();
     const UINT ranges[][2] = {{0, WM_NCMOUSEMOVE - 1}, {WM_NCXBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
@@ -105,7 +108,7 @@ bool CopyWhileAnswering(HANDLE from, const std::wstring& to) {
                 ::DispatchMessageW(&msg);
             }
     }
-    return job.done;
+    return out.Close() && job.done;
 }
 
 // The copy and the page that names its applet change together or not at all: the old

@@ -217,7 +217,12 @@ inline POINT Centre(HWND h) {
     const RECT r = RectOf(h);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-inline void Click(HWND on, POINT p, DWORD down = MOUSEEVENTF_LEFTDOWN) { Mouse(on, p, {down, down << 1}); }
+// Pressed, then let go once the window has taken the press, as a hand does.
+inline void Click(HWND on, POINT p, DWORD down = MOUSEEVENTF_LEFTDOWN) {
+    Mouse(on, p, {down});
+    on != nullptr && Sync(::GetAncestor(on, GA_ROOT));
+    Mouse(nullptr, p, {down << 1});
+}
 inline void Click(HWND dialog, int id) { Click(dialog, Centre(::GetDlgItem(dialog, id))); }
 // A field's text replaced as a user does it: click, select it all, type.
 inline bool Fill(HWND dialog, int id, const std::string& text) {

@@ -215,7 +215,7 @@ const Row kRows[] = {
              ASSERT_NE(d, nullptr);
              Type(d, r.F("data\\pick[SX150SY150].pch"));
              Press(d, {WORD(ok ? VK_RETURN : VK_ESCAPE)});
-             ASSERT_TRUE(Gone(d) && WaitUntil([&] { return Text(w) == (ok ? kPaintBBS : "Lumaplay"); }) && Sync(w));
+             ASSERT_TRUE(Gone(d) && WaitUntil([&] { return Text(w) == (ok ? kPaintBBS : "Lumaplay"); }) && r.Idle(w));
              EXPECT_EQ(Item(w, 1001), ok ? r.F("data\\pick[SX150SY150].pch") : "");
              EXPECT_EQ(r.Ini("LASTDIR"), ok ? r.F("data\\") : "<missing>");
          }
