@@ -150,11 +150,19 @@ void Sparse(Case& r, const std::string& name, long long mib) {
     ::WriteFile(file, kGzip.data(), (DWORD)kGzip.size(), nullptr, nullptr) && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
     ::CloseHandle(file);
 }
-HWND OpenSettings(Case& r) { // Tab from the path box to the settings button, then Space
-    HWND w = r.Player();
-    Click(w, 1001);
-    for (WORD key : {VK_TAB, VK_TAB, VK_SPACE})
-        Press(w, {key});
+HWND Focus(HWND w) { // the control that has the keyboard focus in w's thread
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof(gui);
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &gui) ? gui.hwndFocus : nullptr;
+}
+HWND OpenSettings(Case& r) { // Tab until the settings button has the focus, then Space
+    HWND w = r.Player(), settings = ::GetDlgItem(w, 1004);
+    for (int i = 0; i < 6 && Focus(w) != settings; ++i) {
+        HWND was = Focus(w);
+        Press(w, {VK_TAB}); // each Tab seen to move the focus before the next
+        WaitUntil([&] { return Focus(w) != was && Focus(w) != nullptr; }, 2000);
+    }
+    Press(w, {VK_SPACE});
     return r.Dialog("設定");
 }
 
@@ -480,10 +488,10 @@ const Row kRows[] = {
          EXPECT_EQ(Flags(d, {1007, 1008, 1016, 1014}, Checked), "0110"); // CK_SET4=5 is not 1
          EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "1111");
          Click(d, 1016); // several windows: no start position at all
-         EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "0000");
+         EXPECT_TRUE(WaitUntil([&] { return Flags(d, {1008, 1009, 1010, 1011}, On) == "0000"; }));
          Click(d, 1016);
          Click(d, 1008);
-         EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "1000");
+         EXPECT_TRUE(WaitUntil([&] { return Flags(d, {1008, 1009, 1010, 1011}, On) == "1000"; }));
          const std::string before = ReadBytes(r.Ini());
          Press(d, {VK_ESCAPE});
          EXPECT_TRUE(Gone(d) && ReadBytes(r.Ini()) == before); // cancelled: nothing written
