@@ -3,6 +3,7 @@
 // left open closes as the user closes it, its process ends, the work folder is gone,
 // and every file the row wrote is byte for byte as it was.
 #include <atomic>
+#include <numeric>
 #include <set>
 #include <thread>
 
@@ -23,12 +24,7 @@ const char kCanvas[] = "キャンバスサイズ設定";
 const wchar_t kNoBrowser[] = L"Software\\Wine\\AppDefaults\\Lumaplay.exe\\DllOverrides";
 const std::string kLongName = "\"" + std::string(300, 'x') + "\"";
 // A settings file of about 4 KB with a section of the user's own, LF line ends among it.
-const std::string kUsersIni = [] {
-    std::string text = "[SETUP]\r\nSV_POSX=100\r\nSV_POSY=120\r\n\r\n; mine\r\n[Mine]\n";
-    for (int i = 0; text.size() < 4000; ++i)
-        text += "note" + std::to_string(i) + "=a value of the user's own\r\n";
-    return text + "last=kept";
-}();
+const std::string kUsersIni = "[SETUP]\r\nSV_POSX=100\r\n\r\n; mine\r\n[Mine]\nnote=" + std::string(4000, 'n') + "\r\nlast=kept";
 
 using Files = std::vector<std::pair<std::string, std::string>>;
 using Keys = std::vector<std::pair<const char*, std::string>>;
@@ -48,9 +44,7 @@ struct Row {
     bool applet = true;
     const char* folder = nullptr; // the program folder's name, when not the id
 };
-void PrintTo(const Row& row, std::ostream* out) {
-    *out << row.id;
-}
+void PrintTo(const Row& row, std::ostream* out) { *out << row.id; }
 
 // "name<i>[SX..SY..].pch" for i below n, each with its own bytes.
 Files Numbered(const std::string& name, int n, const std::string& tag) {
@@ -82,11 +76,9 @@ std::string Expand(const std::string& text, const Case& r) {
         out += c == '%' ? r.dir : c == '$' ? Codebase(r.dir) : std::string(1, c);
     return out;
 }
-const auto Width = [](RECT r) { return r.right - r.left; };
-const auto Height = [](RECT r) { return r.bottom - r.top; };
-std::string At(HWND w) {
-    return std::to_string(RectOf(w).left) + "," + std::to_string(RectOf(w).top);
-}
+int Width(RECT r) { return r.right - r.left; }
+int Height(RECT r) { return r.bottom - r.top; }
+std::string At(HWND w) { return std::to_string(RectOf(w).left) + "," + std::to_string(RectOf(w).top); }
 const auto Same = [](RECT a, RECT b) { return ::EqualRect(&a, &b) != FALSE; };
 const auto Checked = [](HWND d, int id) { return ::IsDlgButtonChecked(d, id) == BST_CHECKED; };
 const auto On = [](HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != 0; };
@@ -121,13 +113,9 @@ std::string CutTexts(HWND dialog) {
     ::ReleaseDC(dialog, dc);
     return cut;
 }
-const auto Command = [](HWND window, int id) { ::PostMessageA(window, WM_COMMAND, id, 0); };
 // One character per control: 1 where test holds for it.
-std::string Flags(HWND dialog, std::initializer_list<int> ids, bool (*test)(HWND, int)) {
-    std::string flags;
-    for (int id : ids)
-        flags += test(dialog, id) ? '1' : '0';
-    return flags;
+std::string Flags(HWND d, std::initializer_list<int> ids, bool (*test)(HWND, int)) {
+    return std::accumulate(ids.begin(), ids.end(), std::string(), [&](std::string f, int id) { return f + (test(d, id) ? '1' : '0'); });
 }
 // The first and the last character the path box shows.
 std::pair<int, int> Shown(HWND w) {
@@ -135,8 +123,7 @@ std::pair<int, int> Shown(HWND w) {
     auto at = [&](int x) { return (int)LOWORD(::SendDlgItemMessageW(w, 1001, EM_CHARFROMPOS, 0, MAKELPARAM(x, (r.bottom - r.top) / 2))); };
     return {at(3), at(r.right - r.left - 6)};
 }
-// A second start with a file of the program folder (or of cwd, named relative to it),
-// which ends at once; then the window plays it.
+// A second start with a file of the program folder (or of cwd, named relative to it): it ends at once, then the window plays it.
 void Hand(Case& r, HWND w, const std::string& name, const std::string& cwd = "") {
     EXPECT_TRUE(Ends(r.Start(cwd.empty() && !name.empty() ? r.Q(name) : name, cwd).handle, 5000)) << "it did not end: " << name;
     const std::string path = cwd.empty() ? r.F(name) : cwd + "\\" + name;
@@ -144,24 +131,20 @@ void Hand(Case& r, HWND w, const std::string& name, const std::string& cwd = "")
 }
 // A file of so many MiB that begins like gzip data, its rest a hole that takes no disk.
 void Sparse(Case& r, const std::string& name, long long mib) {
-    HANDLE file = ::CreateFileW(W(r.F(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    LARGE_INTEGER end = {};
-    end.QuadPart = mib << 20;
-    ::WriteFile(file, kGzip.data(), (DWORD)kGzip.size(), nullptr, nullptr) && ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
-    ::CloseHandle(file);
+    r.Write(name, kGzip);
+    std::filesystem::resize_file(std::filesystem::path(W(r.F(name))), mib << 20);
 }
-HWND Focus(HWND w) { // the control that has the keyboard focus in w's thread
-    GUITHREADINFO gui = {};
-    gui.cbSize = sizeof(gui);
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &gui) ? gui.hwndFocus : nullptr;
+// A check box clicked until it shows the click, as a user would click again when one went astray.
+void Toggle(HWND dialog, int id) {
+    const bool was = ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+    for (int i = 0; i < 3 && (::IsDlgButtonChecked(dialog, id) == BST_CHECKED) == was; ++i)
+        Click(dialog, id), WaitUntil([&] { return (::IsDlgButtonChecked(dialog, id) == BST_CHECKED) != was; }, 2000);
 }
 HWND OpenSettings(Case& r) { // Tab until the settings button has the focus, then Space
-    HWND w = r.Player(), settings = ::GetDlgItem(w, 1004);
-    for (int i = 0; i < 6 && Focus(w) != settings; ++i) {
-        HWND was = Focus(w);
-        Press(w, {VK_TAB}); // each Tab seen to move the focus before the next
-        WaitUntil([&] { return Focus(w) != was && Focus(w) != nullptr; }, 2000);
-    }
+    HWND w = r.Player();
+    const auto focus = [&] { GUITHREADINFO g = {sizeof(g), 0, {}, {}, {}, {}, {}, {}, {}}; return ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &g) ? g.hwndFocus : nullptr; };
+    for (HWND was = focus(); was != ::GetDlgItem(w, 1004) && (Press(w, {VK_TAB}), WaitUntil([&] { return focus() && focus() != was; }, 2000)); was = focus())
+        continue; // each Tab seen to move the focus before the next
     Press(w, {VK_SPACE});
     return r.Dialog("設定");
 }
@@ -187,7 +170,7 @@ const Row kRows[] = {
          EXPECT_EQ(At(w), "100,120");
          Press(w, {VK_RETURN}); // Enter and Escape do not close it
          Press(w, {VK_ESCAPE});
-         Command(w, 1003); // the hidden play command, the path box empty
+         ::PostMessageA(w, WM_COMMAND, 1003, 0); // the hidden play command, the path box empty
          EXPECT_EQ(r.Box("ERROR"), "PCHファイルを指定してください。");
          EXPECT_EQ(Text(w), "Lumaplay");
          // The system menu by Alt+Space, a click on the window icon and a right click on
@@ -202,7 +185,7 @@ const Row kRows[] = {
              how == 1 ? Mouse(nullptr, icon, {MOUSEEVENTF_LEFTUP}) : void();
              ASSERT_NE(menu, nullptr) << how;
              const RECT m = RectOf(menu);
-             how == 0 ? (Press(nullptr, {VK_UP}), Press(nullptr, {VK_RETURN})) : Click(nullptr, {m.left + 30, m.bottom - 12});
+             how == 0 ? (Press(nullptr, {VK_UP}), ::Sleep(300), Press(nullptr, {VK_RETURN})) : Click(nullptr, {m.left + 30, m.bottom - 12});
              HWND about = r.Dialog("ﾀﾞｲｱﾛｸﾞ");
              ASSERT_NE(about, nullptr) << "no About box, menu opened by " << how;
              EXPECT_TRUE(Has(BoxText(about), {"Lumaplay Ver1.06", "（対応 ： PaintBBS / ShiPainter / ShiPainterPro）"}));
@@ -457,6 +440,7 @@ const Row kRows[] = {
          ASSERT_TRUE(Sync(w));
          for (std::size_t i = 0; i < moved.size(); ++i)
              EXPECT_EQ(shape()[i] - before[i], moved[i]) << i; // both edges dragged out
+         EXPECT_TRUE(Same(RectOf(::GetWindow(::GetDlgItem(w, 1000), GW_CHILD)), RectOf(::GetDlgItem(w, 1000)))); // the control fills its place
          auto drawn = [&] { // both icon buttons on the screen where they now are, once it settles
              return Sync(w) && (::Sleep(400), Face(::GetDlgItem(w, 1002)) != "blank" && Face(::GetDlgItem(w, 1004)) != "blank");
          };
@@ -487,10 +471,10 @@ const Row kRows[] = {
          EXPECT_EQ(Item(d, 1005) + Item(d, 1006) + Item(d, 1009) + Item(d, 1010), "640480-1122");
          EXPECT_EQ(Flags(d, {1007, 1008, 1016, 1014}, Checked), "0110"); // CK_SET4=5 is not 1
          EXPECT_EQ(Flags(d, {1008, 1009, 1010, 1011}, On), "1111");
-         Click(d, 1016); // several windows: no start position at all
+         Toggle(d, 1016); // several windows: no start position at all
          EXPECT_TRUE(WaitUntil([&] { return Flags(d, {1008, 1009, 1010, 1011}, On) == "0000"; }));
-         Click(d, 1016);
-         Click(d, 1008);
+         Toggle(d, 1016);
+         Toggle(d, 1008);
          EXPECT_TRUE(WaitUntil([&] { return Flags(d, {1008, 1009, 1010, 1011}, On) == "1000"; }));
          const std::string before = ReadBytes(r.Ini());
          Press(d, {VK_ESCAPE});
@@ -509,8 +493,8 @@ const Row kRows[] = {
          }
          EXPECT_TRUE(Fill(d, 1005, "100"));
          EXPECT_TRUE(Fill(d, 1006, "10000"));
-         Click(d, 1007);
-         Click(d, 1008);
+         Toggle(d, 1007);
+         Toggle(d, 1008);
          ::SetFileAttributesA(r.Ini().c_str(), FILE_ATTRIBUTE_READONLY);
          Press(d, {VK_RETURN}); // a read-only settings file: said, the values kept
          EXPECT_EQ(r.Box("ERROR"), "設定を保存できませんでした。");
@@ -544,8 +528,8 @@ const Row kRows[] = {
              HWND d = OpenSettings(r);
              ASSERT_NE(d, nullptr);
              EXPECT_EQ(Checked(d, 1014), !on);
-             Click(d, 1014);
-             Click(d, 1015);
+             Toggle(d, 1014);
+             Toggle(d, 1015);
              Press(d, {VK_RETURN});
              ASSERT_TRUE(Gone(d));
              EXPECT_EQ(r.Ini("CK_SET4") + r.Ini("CK_SET5"), on ? "11" : "00");
@@ -561,7 +545,7 @@ const Row kRows[] = {
          // dialog says so and stays; the file keeps "not associated"; OK retries.
          SetReg("Quenby_LumaplaySPCH\\shell\\edit\\command", nullptr, "edit.exe");
          HWND d = OpenSettings(r);
-         Click(d, 1015);
+         Toggle(d, 1015);
          Press(d, {VK_RETURN});
          EXPECT_EQ(r.Box("ERROR"), "ファイルの関連付けを変更できませんでした。");
          EXPECT_TRUE(::IsWindowVisible(d) && Checked(d, 1015));
@@ -590,15 +574,14 @@ const Row kRows[] = {
          for (int i = 0; i < 20; ++i)
              r.Start(r.Q("f" + std::to_string(i) + "[SX120SY90].pch"));
          std::vector<HWND> ws;
-         auto ended = [&] { return std::count_if(r.started.begin(), r.started.end(), [](Proc& p) { return Ends(p.handle, 0); }); };
-         EXPECT_TRUE(WaitUntil([&] { return ended() == 19 && (ws = Windows(0, IsPlayer)).size() == 1; }, 60000)) << ws.size();
+         EXPECT_TRUE(WaitUntil([&] { return std::count_if(r.started.begin(), r.started.end(), [](Proc& p) { return Ends(p.handle, 0); }) == 19 && (ws = Windows(0, IsPlayer)).size() == 1; }, 60000));
          ASSERT_EQ(ws.size(), 1u); // none gave up and opened a window of its own
          // Its own file first, then those handed over: the last one shown is another's.
          const std::size_t own = std::find_if(r.started.begin(), r.started.end(), [&](Proc& p) { return Ends(p.handle, 0) == false; }) - r.started.begin();
          const std::string mine = r.F("f" + std::to_string(own) + "[SX120SY90].pch");
          EXPECT_TRUE(WaitUntil([&] { return Item(ws[0], 1001).compare(0, r.dir.size() + 1, r.F("f")) == 0 && Item(ws[0], 1001) != mine; }));
          const auto work = r.Work(); // the one window's two files, and the copy it may be making
-         EXPECT_EQ(std::count_if(work.begin(), work.end(), [](const std::string& f) { return f.find('~') == f.npos; }), 2);
+         EXPECT_EQ(std::count_if(work.begin(), work.end(), [](auto& f) { return f.find('~') == f.npos; }), 2);
      }},
     {.id = "name_flipped_between_kinds_plays_what_was_probed",
      .files = {{"pbbs", kGzip}, {"shi", kShiHeader}, {"flip[SX100SY100].pch", kGzip}},
