@@ -57,3 +57,11 @@ Rect CenterCaption(const Rect& room, int textWidth, int textHeight) {
 std::uint8_t IconSizeFromHotspot(std::uint32_t hotspot) {
     return static_cast<std::uint8_t>(2 * hotspot);
 }
+
+IconSize ButtonIconSize(int buttonWidth, int buttonHeight) {
+    IconSize best = kButtonIconSizes[0];
+    for (const IconSize& size : kButtonIconSizes)
+        if (size.width + 2 <= buttonWidth && size.height + 6 <= buttonHeight)
+            best = size;
+    return best;
+}

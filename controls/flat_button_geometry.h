@@ -36,5 +36,17 @@ Rect CaptionRoom(const Rect& r, bool hasIcon, int cxIcon, bool pressed);
 // The measured caption (its width and height) centred in its room.
 Rect CenterCaption(const Rect& room, int textWidth, int textHeight);
 
+struct IconSize {
+    int width;
+    int height;
+};
+// The images each button icon carries, smallest first: the one for 96 DPI, then those
+// for 120, 144 and 192 DPI.
+constexpr IconSize kButtonIconSizes[] = {{16, 14}, {20, 18}, {24, 21}, {32, 28}};
+
+// The largest of those that leaves the button room for its frame and focus line (a
+// pixel each side beside it, three above and below), else the smallest.
+IconSize ButtonIconSize(int buttonWidth, int buttonHeight);
+
 // An icon's size from its hotspot, which is its centre; kept in 8 bits.
 std::uint8_t IconSizeFromHotspot(std::uint32_t hotspot);

@@ -11,6 +11,8 @@
 
 BEGIN_MESSAGE_MAP(CFlatIconButton)
 ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
+ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+ON_MESSAGE(WM_KEYDOWN, OnKeyDown)
 ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
 ON_MESSAGE(WM_MOUSEMOVE, OnMouseMove)
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
@@ -30,9 +32,14 @@ void CFlatIconButton::PreSubclassWindow() {
 }
 
 void CFlatIconButton::SetIcons(int firstId, int secondId, int thirdId) {
-    auto load = [](int id) {
+    // The icon's image for the button's size: a button grown with the dialog font at a
+    // higher DPI takes a larger image rather than a small one lost in its middle.
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client);
+    const IconSize size = ButtonIconSize(client.right, client.bottom);
+    auto load = [&](int id) {
         return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id),
-                                               IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+                                               IMAGE_ICON, size.width, size.height, LR_DEFAULTCOLOR));
     };
     m_icons[0].reset(load(firstId));
     m_icons[1].reset(secondId != 0 ? load(secondId) : nullptr);
@@ -60,6 +67,28 @@ LRESULT CFlatIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_LBUTTONDBLCLK)
         message = WM_LBUTTONDOWN;
     return CButton::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CFlatIconButton::OnGetDlgCode(WPARAM, LPARAM lParam) {
+    // Enter presses the focused button, as it presses a focused push button of any
+    // dialog; an owner-drawn button is not one to the dialog manager, which would give
+    // the key to the dialog's default command instead.
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    const bool enter = msg != nullptr && msg->wParam == VK_RETURN &&
+                       (msg->message == WM_KEYDOWN || msg->message == WM_CHAR);
+    return Default() | (enter ? DLGC_WANTMESSAGE : 0);
+}
+
+LRESULT CFlatIconButton::OnKeyDown(WPARAM wParam, LPARAM lParam) {
+    // Once a press: a held key's repeats do not click again. The click is posted, so
+    // that what it opens does not run inside this key's handling.
+    const bool repeat = (lParam & (1L << 30)) != 0;
+    if (wParam != VK_RETURN || repeat)
+        return Default();
+    if (HWND parent = ::GetParent(m_hWnd))
+        ::PostMessageW(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(m_hWnd));
+    return 0;
 }
 
 LRESULT CFlatIconButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
@@ -138,6 +167,14 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         }
     }
 
+    // The keyboard's place, when the system's keyboard cues show it; drawn first, so
+    // that an icon reaching the line (a narrow button, pressed) stays whole over it.
+    if ((item->itemState & ODS_FOCUS) != 0 && (item->itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = item->rcItem;
+        ::InflateRect(&focus, -2, -2);
+        ::DrawFocusRect(dc.m_hDC, &focus);
+    }
+
     const std::wstring text = Widen(GetWindowText());
     if (m_hIconHot != nullptr) {
         Rect icon = IconRect(r, m_cxIcon, m_cyIcon, !text.empty(), pressed);
@@ -160,11 +197,5 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         ::DrawStateW(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
                      static_cast<WPARAM>(text.size()), caption.left, caption.top, caption.Width(),
                      caption.Height(), DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
-    }
-    // The keyboard's place, when the system's keyboard cues show it.
-    if ((item->itemState & ODS_FOCUS) != 0 && (item->itemState & ODS_NOFOCUSRECT) == 0) {
-        RECT focus = item->rcItem;
-        ::InflateRect(&focus, -2, -2);
-        ::DrawFocusRect(dc.m_hDC, &focus);
     }
 }

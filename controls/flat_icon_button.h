@@ -20,6 +20,8 @@ class CFlatIconButton : public CButton {
     void PreSubclassWindow() override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);

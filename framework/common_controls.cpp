@@ -8,6 +8,7 @@
 
 #include "framework/app.h"
 #include "framework/text.h"
+#include "framework/wnd.h"
 
 CToolTipCtrl::~CToolTipCtrl() {
     if (m_hWnd != nullptr && ::IsWindow(m_hWnd))
@@ -70,6 +71,7 @@ bool CFileDialog::DoModal(HWND owner) {
     ofn.lpstrInitialDir = m_initialDir.c_str();
     ofn.lpstrTitle = m_title.c_str();
     ofn.Flags = m_flags | OFN_EXPLORER | OFN_ENABLESIZING;
+    PopupInsideWorkArea inside;
     if (!sys::GetOpenFileNameW(&ofn))
         return false;
     m_path = Narrow(file.data());

@@ -1,7 +1,6 @@
 #include "framework/dialog.h"
 
 #include "framework/app.h"
-#include "framework/geometry.h"
 #include "framework/int_exchange.h"
 #include "framework/mbstr.h"
 
@@ -141,20 +140,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lPa
 }
 
 void CDialog::CenterWindow() {
-    // Centred on a visible owner, else on the work area, and never partly off the work
-    // area of the owner's monitor: every button of the dialog can be reached.
-    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    ::GetMonitorInfoW(::MonitorFromWindow(owner != nullptr ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST),
-                      &monitor);
-    RECT area = monitor.rcWork, rect;
-    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
-        ::GetWindowRect(owner, &area);
-    ::GetWindowRect(m_hWnd, &rect);
-    const auto toRect = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
-    const Rect at = CentredInside(toRect(rect), toRect(area), toRect(monitor.rcWork));
-    ::SetWindowPos(m_hWnd, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Every button of the dialog can be reached, whatever the owner's place.
+    PlaceInsideWorkArea(m_hWnd);
 }
 
 const char kIntegerExpectedText[] = "整数を入力してください。";

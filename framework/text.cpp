@@ -1,4 +1,5 @@
 #include "framework/text.h"
+#include "framework/wnd.h"
 
 #include <vector>
 
@@ -74,6 +75,7 @@ std::wstring ShortPathIn(UINT codePage, const std::wstring& path) {
 }
 
 int ShowMessage(HWND owner, const char* cp932Text, const char* cp932Caption, UINT type) {
+    PopupInsideWorkArea inside;
     return ::MessageBoxW(owner, ProgramText(cp932Text).c_str(), ProgramText(cp932Caption).c_str(),
                          type);
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/geometry.h"
 #include "framework/text.h"
 
 namespace {
@@ -32,6 +33,50 @@ HWND FrontPopup(HWND owner) {
     ::EnumThreadWindows(::GetWindowThreadProcessId(owner, nullptr), &FindFrontPopup,
                         reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+void PlaceInsideWorkArea(HWND hwnd) {
+    HWND owner = ::GetWindow(hwnd, GW_OWNER);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(owner != nullptr ? owner : hwnd, MONITOR_DEFAULTTONEAREST),
+                      &monitor);
+    RECT area = monitor.rcWork, rect;
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &area);
+    ::GetWindowRect(hwnd, &rect);
+    const auto toRect = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
+    const Rect at = CentredInside(toRect(rect), toRect(area), toRect(monitor.rcWork));
+    if (at.left != rect.left || at.top != rect.top)
+        ::SetWindowPos(hwnd, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+// The innermost open scope. Only the window thread shows windows, so one will do.
+PopupInsideWorkArea* g_popupScope = nullptr;
+}
+
+PopupInsideWorkArea::PopupInsideWorkArea()
+    : m_hook(::SetWindowsHookExW(WH_CBT, &OnCbt, nullptr, ::GetCurrentThreadId())),
+      m_outer(g_popupScope) {
+    g_popupScope = this;
+}
+
+PopupInsideWorkArea::~PopupInsideWorkArea() {
+    g_popupScope = m_outer;
+    if (m_hook != nullptr)
+        ::UnhookWindowsHookEx(m_hook);
+}
+
+LRESULT CALLBACK PopupInsideWorkArea::OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    // Activated, the window has its size and the system's place: it is moved before it
+    // is first drawn there.
+    PopupInsideWorkArea* scope = g_popupScope;
+    if (code == HCBT_ACTIVATE && scope != nullptr && !scope->m_placed) {
+        scope->m_placed = true;
+        PlaceInsideWorkArea(reinterpret_cast<HWND>(wParam));
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 std::string WindowText(HWND hwnd) {

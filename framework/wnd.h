@@ -42,6 +42,27 @@ void BringToForeground(HWND hwnd);
 // top), else the window itself.
 HWND FrontPopup(HWND owner);
 
+// Moves a window wholly inside the work area of its owner's monitor: centred on a
+// visible owner, else on that work area, and moved in where it would stand out.
+void PlaceInsideWorkArea(HWND hwnd);
+
+// While one lives, the first window this thread activates (a message box, a system
+// dialog) is placed inside the work area like the program's own dialogs: the system
+// centres such a window on its owner even where that leaves its buttons off the screen.
+class PopupInsideWorkArea {
+  public:
+    PopupInsideWorkArea();
+    ~PopupInsideWorkArea();
+    PopupInsideWorkArea(const PopupInsideWorkArea&) = delete;
+    PopupInsideWorkArea& operator=(const PopupInsideWorkArea&) = delete;
+
+  private:
+    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK m_hook;
+    PopupInsideWorkArea* m_outer; // a scope opened while this one waits for its window
+    bool m_placed = false;
+};
+
 // A window's text, and setting it only when it differs: an unchanged caption or field
 // is not redrawn, and the caret and selection of an edit field stay where they are.
 // Both in UTF-8, through the wide functions: the text is whatever name it shows.

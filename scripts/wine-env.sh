@@ -4,6 +4,7 @@
 #   LUMAPLAY_PREFIX   base of the Wine prefixes (default: build/wineprefix; the
 #                     32-bit one is <base>-win32, the 64-bit one <base>-win64)
 #   LUMAPLAY_DISPLAY  the X display number for Xvfb (default: 93)
+#   LUMAPLAY_SCREEN   the size of the Xvfb screen it starts (default: 1024x768)
 #   LUMAPLAY_BUILDS   "win32", "win64" or "win32 win64": test only these of the
 #                     builds this machine can run (default: all of them)
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -98,7 +99,7 @@ start_display() {
                 "remove it by hand, or choose another display number with LUMAPLAY_DISPLAY=N."
     fi
     command -v Xvfb >/dev/null || die "Xvfb is not installed." "run 'bash scripts/setup.sh' as root."
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${LUMAPLAY_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
         [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && return 0

@@ -72,22 +72,41 @@ def app_icon(size):
     return px
 
 
-def open_icon():
-    px = canvas(16, 14)
-    rect(px, 1, 3, 6, 4, 14)
-    rect(px, 1, 4, 13, 12, 4)
-    frame(px, 1, 4, 13, 12, 14)
-    rect(px, 3, 7, 15, 12, 11)
-    frame(px, 3, 7, 15, 12, 14)
+# The button icons are drawn on a 16 x 14 grid and scaled to each size they carry; at
+# 16 x 14 every pixel lands where it always has.
+def scaled(w, h):
+    sx, sy = w / 16.0, h / 14.0
+
+    def edge(v, s, last):  # a cell's first (or last) pixel on the scaled grid
+        return int(round((v + (1 if last else 0)) * s)) - (1 if last else 0)
+
+    def box(px, x0, y0, x1, y1, c, outline=False):
+        a, b, cc, d = edge(x0, sx, False), edge(y0, sy, False), edge(x1, sx, True), edge(y1, sy, True)
+        (frame if outline else rect)(px, a, b, cc, d, c)
+
+    return sx, sy, box
+
+
+def open_icon(w=16, h=14):
+    px = canvas(w, h)
+    _, _, box = scaled(w, h)
+    box(px, 1, 3, 6, 4, 14)
+    box(px, 1, 4, 13, 12, 4)
+    box(px, 1, 4, 13, 12, 14, True)
+    box(px, 3, 7, 15, 12, 11)
+    box(px, 3, 7, 15, 12, 14, True)
     return px
 
 
-def settings_icon():
-    px = canvas(16, 14)
-    disc(px, 7.5, 6.5, 6, 7)
+def settings_icon(w=16, h=14):
+    px = canvas(w, h)
+    sx, sy, box = scaled(w, h)
+    s = min(sx, sy)
+    cx, cy = (7.5 + 0.5) * sx - 0.5, (6.5 + 0.5) * sy - 0.5
+    disc(px, cx, cy, 6 * s, 7)
     for (x, y) in [(7, 0), (7, 12), (1, 6), (13, 6)]:
-        rect(px, x, y, x + 1, y + 1, 7)
-    disc(px, 7.5, 6.5, 2, 0)
+        box(px, x, y, x + 1, y + 1, 7)
+    disc(px, cx, cy, 2 * s, 0)
     return px
 
 
@@ -147,8 +166,10 @@ def write_ico(name, images):
 def main():
     os.makedirs(OUT, exist_ok=True)
     write_ico("lumaplay.ico", [(app_icon(32), 8), (app_icon(16), 8)])
-    write_ico("open.ico", [(open_icon(), 4)])
-    write_ico("settings.ico", [(settings_icon(), 4)])
+    # 96 DPI first, then the images for 120, 144 and 192 DPI buttons.
+    sizes = [(16, 14), (20, 18), (24, 21), (32, 28)]
+    write_ico("open.ico", [(open_icon(w, h), 4) for (w, h) in sizes])
+    write_ico("settings.ico", [(settings_icon(w, h), 4) for (w, h) in sizes])
     accents = {135: 6, 136: 10, 137: 9, 138: 13, 139: 3, 140: 7, 141: 5}
     for ident, accent in accents.items():
         write_ico("filetype%d.ico" % ident, [(file_icon(accent, 4 if ident in (139, 141) else 8), 8)])

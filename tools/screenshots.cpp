@@ -1,6 +1,7 @@
 // Takes the screenshots of docs/ from the real program under Wine: the player window at
-// its start, grown, maximised, after a hand-off to a bigger canvas, with a focused and a
-// lit button, at its smallest, and the About box. Each shot is a BMP of the window's
+// its start, grown, maximised, after a hand-off to a bigger canvas, with a focused, a
+// focused and pressed, and a lit button, the About box and the settings dialog, a play
+// into the maximised window and the size it is restored to, and at its smallest. Each shot is a BMP of the window's
 // place on the screen (all of it for the maximised window).
 //   screenshots.exe <Lumaplay.exe folder> <output prefix>
 #include <windows.h>
@@ -14,7 +15,10 @@ std::wstring g_dir, g_out;
 DWORD g_pid = 0;
 
 void Save(const wchar_t* name, RECT r) {
+    // A margin round it, inside the screen: a copy reaching past the screen's edge fails.
     InflateRect(&r, 6, 6);
+    const RECT screenRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&r, &r, &screenRect);
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
@@ -105,6 +109,11 @@ int wmain(int argc, wchar_t** argv) {
     SendMessageW(w, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     Settle(w);
     Save(L"focus", RectOf(w));
+    HWND open = GetDlgItem(w, 1002);
+    SendMessageW(open, BM_SETSTATE, TRUE, 0);
+    Settle(w);
+    Save(L"pressed", RectOf(w));
+    SendMessageW(open, BM_SETSTATE, FALSE, 0);
     RECT b = RectOf(GetDlgItem(w, 1004));
     SetCursorPos((b.left + b.right) / 2, (b.top + b.bottom) / 2);
     Settle(w);
@@ -118,7 +127,25 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(about, WM_COMMAND, IDOK, 0);
         Sleep(300);
     }
-    SetWindowPos(w, nullptr, 0, 0, 20, 10, SWP_NOMOVE | SWP_NOZORDER);
+    PostMessageW(w, WM_COMMAND, 1004, 0);
+    HWND settings = Find(L"\x8A2D\x5B9A");
+    if (settings != nullptr) {
+        Settle(settings);
+        Save(L"settings", RectOf(settings));
+        PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+        Sleep(300);
+    }
+    ShowWindow(w, SW_MAXIMIZE);
+    Settle(w);
+    HANDLE third = Start(L"\"" + g_dir + L"huge[SX1200SY900].pch\"");
+    WaitForSingleObject(third, 15000);
+    CloseHandle(third);
+    Settle(w, 1500);
+    Save(L"maxplay", RectOf(GetDesktopWindow()));
+    ShowWindow(w, SW_RESTORE);
+    Settle(w, 1500);
+    Save(L"restored", RectOf(GetDesktopWindow()));
+        SetWindowPos(w, nullptr, 0, 0, 20, 10, SWP_NOMOVE | SWP_NOZORDER);
     Settle(w);
     Save(L"smallest", RectOf(w));
     PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -169,9 +169,14 @@ void CPlayerDlg::ScrollPathBox() {
         SelectGuard font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(box, WM_GETFONT, 0, 0)));
         ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
-    const WPARAM at = extent.cx <= room.right - room.left ? 0 : text.size();
-    ::SendMessageW(box, EM_SETSEL, at, at);
+    // The box scrolls only as far as the caret needs: by way of the start, the end lands
+    // at the right edge of a box that has grown since, not where it was.
+    ::SendMessageW(box, EM_SETSEL, 0, 0);
     ::SendMessageW(box, EM_SCROLLCARET, 0, 0);
+    if (extent.cx > room.right - room.left) {
+        ::SendMessageW(box, EM_SETSEL, text.size(), text.size());
+        ::SendMessageW(box, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 BOOL CPlayerDlg::OnInitDialog() {
@@ -372,9 +377,10 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
 void CPlayerDlg::OnSettings() {
     // Changed settings take effect at the next play, which reads them afresh.
     BusyScope busy(*this);
+    // The focus comes back to the control that had it (the settings button, for a
+    // keyboard user), as the window takes it again.
     CSettingsDlg settings(m_strIniPath, m_strProgramPath);
     settings.DoModal();
-    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
 }
 
 LRESULT CPlayerDlg::OnCtlColor(WPARAM wParam, LPARAM lParam) {

@@ -245,7 +245,20 @@ void CPlayerDlg::OnPlay() {
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const Rect workArea{work.left, work.top, work.right, work.bottom};
-    FitResult fit = FitWindowToCanvas({{window.left, window.top, window.right, window.bottom},
+    // A maximised window stays so: the fit becomes the size it is restored to, worked
+    // out from where it was restored to before (its placement is in coordinates of the
+    // work area), with the frame it has now.
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    const bool maximised = ::IsZoomed(m_hWnd) && ::GetWindowPlacement(m_hWnd, &placement);
+    Rect from{window.left, window.top, window.right, window.bottom};
+    if (maximised) {
+        from.left = placement.rcNormalPosition.left + work.left;
+        from.top = placement.rcNormalPosition.top + work.top;
+        from.right = from.left + (window.right - window.left);
+        from.bottom = from.top + (window.bottom - window.top);
+    }
+    FitResult fit = FitWindowToCanvas({from,
                                        client.right - client.left,
                                        client.bottom - client.top,
                                        ::GetSystemMetrics(SM_CXVSCROLL),
@@ -253,11 +266,14 @@ void CPlayerDlg::OnPlay() {
                                        size.width,
                                        size.height,
                                        MinimumWidth(window)});
+    // The page scrolls where the canvas does not fit the window it is shown in.
+    const bool scroll = fit.scroll || (maximised && (fit.width > window.right - window.left ||
+                                                     fit.height > window.bottom - window.top));
 
     // A copy or page that cannot be written leaves the window as a rejected file does:
     // the previous page, copy, title and place stay.
     if (!PutPlayInPlace(m_szPchCopyPath, file.get(), m_szPagePath,
-                        PlayerPageText(kind, size.width, size.height, fit.scroll,
+                        PlayerPageText(kind, size.width, size.height, scroll,
                                        PageFolder(m_strAppDir), m_strPchRelPath))) {
         SetWindowText(caption.c_str());
         ShowError(kWorkFileText);
@@ -274,10 +290,15 @@ void CPlayerDlg::OnPlay() {
         ApplyStartupPlacement(
             {m_nLaunchIndex, singleInstance, m_bCenterOnFirstPlay != 0, step, workArea}, fit);
     }
-    if (!IsAlreadyPlaced(window, fit))
+    if (maximised) {
+        placement.rcNormalPosition = {fit.x - work.left, fit.y - work.top,
+                                      fit.x - work.left + fit.width, fit.y - work.top + fit.height};
+        placement.showCmd = SW_SHOWMAXIMIZED;
+        ::SetWindowPlacement(m_hWnd, &placement);
+    } else if (!IsAlreadyPlaced(window, fit))
         ::SetWindowPos(m_hWnd, HWND_TOP, fit.x, fit.y, fit.width, fit.height, HiddenMoveFlags());
     // A new size has laid the controls out already (WM_SIZE); a move alone needs it.
-    if (window.right - window.left == fit.width && window.bottom - window.top == fit.height)
+    if (!maximised && window.right - window.left == fit.width && window.bottom - window.top == fit.height)
         ApplyLayout();
     m_browser.Navigate(m_szPagePath);
 }

@@ -213,6 +213,11 @@ inline void Mouse(HWND on, POINT p, std::initializer_list<DWORD> events = {}) {
     std::transform(events.begin(), events.end(), in.begin() + 1, [](DWORD e) { INPUT i = {}; i.mi.dwFlags = e; return i; });
     Send(on, in); // INPUT_MOUSE is 0
 }
+// The control that has the keyboard focus in the window's thread.
+inline HWND Focused(HWND w) {
+    GUITHREADINFO g = {sizeof(g), 0, {}, {}, {}, {}, {}, {}, {}};
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &g) ? g.hwndFocus : nullptr;
+}
 inline POINT Centre(HWND h) {
     const RECT r = RectOf(h);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -338,9 +343,11 @@ class Case {
     HWND Dialog(const std::string& title) { // a window of the main one, idle
         return WaitWindow(started.at(0).pid, [&](HWND h) { return ::IsWindowVisible(h) && Text(h) == title; });
     }
-    std::string Box(const char* caption, DWORD pid = 0) { // answers the main one's box
+    std::string Box(const char* caption, DWORD pid = 0, RECT* at = nullptr) { // answers the main one's box
         HWND box = WaitWindow(pid ? pid : started.at(0).pid, [&](HWND h) { return IsBox(h, caption); });
         const std::string text = box ? BoxText(box) : "<no message box>";
+        if (at != nullptr && box != nullptr)
+            *at = RectOf(box);
         if (box != nullptr)
             Press(box, {VK_RETURN});
         WaitUntil([&] { return !::IsWindow(box); });

@@ -140,13 +140,17 @@ void Toggle(HWND dialog, int id) {
     for (int i = 0; i < 3 && (::IsDlgButtonChecked(dialog, id) == BST_CHECKED) == was; ++i)
         Click(dialog, id), WaitUntil([&] { return (::IsDlgButtonChecked(dialog, id) == BST_CHECKED) != was; }, 2000);
 }
-HWND OpenSettings(Case& r) { // Tab until the settings button has the focus, then Space
+HWND OpenSettings(Case& r, WORD key = VK_RETURN) { // Tab until the settings button has the focus, then the key
     HWND w = r.Player();
-    const auto focus = [&] { GUITHREADINFO g = {sizeof(g), 0, {}, {}, {}, {}, {}, {}, {}}; return ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &g) ? g.hwndFocus : nullptr; };
-    for (HWND was = focus(); was != ::GetDlgItem(w, 1004) && (Press(w, {VK_TAB}), WaitUntil([&] { return focus() && focus() != was; }, 2000)); was = focus())
+    for (HWND was = Focused(w); was != ::GetDlgItem(w, 1004) && (Press(w, {VK_TAB}), WaitUntil([&] { return Focused(w) && Focused(w) != was; }, 2000)); was = Focused(w))
         continue; // each Tab seen to move the focus before the next
-    Press(w, {VK_SPACE});
+    Press(w, {key});
     return r.Dialog("設定");
+}
+// Wholly inside the work area.
+bool Inside(RECT r) {
+    const RECT work = WorkArea();
+    return r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom;
 }
 
 // A window of this test titled like the player: it must never receive a file.
@@ -350,7 +354,9 @@ const Row kRows[] = {
                {"locked[SX100SY100].pch", kGzip}},
      .start = "\"%g[SX200SY100].pch\"", .title = kPaintBBS,
      .then = [](Case& r, HWND w) {
-         const RECT before = RectOf(w);
+         const RECT work = WorkArea(); // the window mostly below and right of the screen:
+         ::SetWindowPos(w, nullptr, work.right - 60, work.bottom - 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+         const RECT before = RectOf(w); // its messages still open where they can be answered
          const std::string page = r.Page();
          HANDLE lock = ::CreateFileA(r.F("locked[SX100SY100].pch").c_str(), GENERIC_READ, 0,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
@@ -373,7 +379,9 @@ const Row kRows[] = {
              }
              Proc sender = r.Start(*name == '\\' ? "\"" + std::string(name) + "\"" : r.Q(name));
              EXPECT_TRUE(Ends(sender.handle, 5000)) << name; // before the message is answered
-             EXPECT_EQ(r.Box("ERROR"), message) << name;
+             RECT box = {};
+             EXPECT_EQ(r.Box("ERROR", 0, &box), message) << name;
+             EXPECT_TRUE(Inside(box)) << name << ": " << box.left << "," << box.top;
              EXPECT_EQ(Text(w), kPaintBBS) << name;
              EXPECT_EQ(r.Page(), page) << name;
              EXPECT_TRUE(Same(RectOf(w), before)) << name;
@@ -425,9 +433,9 @@ const Row kRows[] = {
          EXPECT_EQ(r.Ini("SV_POSX"), std::to_string(rect.left)); // remembered in both modes
      }},
     {.id = "controls_follow_the_size_and_play_fits",
-     .files = {{"p[SX100SY100].pch", kGzip}},
+     .files = {{"p[SX100SY100].pch", kGzip}, {"big[SX1200SY900].pch", kGzip}},
      .start = "\"%p[SX100SY100].pch\"", .title = kPaintBBS,
-     .then = [](Case&, HWND w) {
+     .then = [](Case& r, HWND w) {
          auto shape = [&] { // browser size, path box width, the settings button's place
              RECT b = RectOf(::GetDlgItem(w, 1000)), s = RectOf(::GetDlgItem(w, 1004));
              return std::vector<long>{Width(b), Height(b), Width(RectOf(::GetDlgItem(w, 1001))), s.left, s.top};
@@ -438,6 +446,8 @@ const Row kRows[] = {
          EXPECT_TRUE(shown.first > 0 && shown.second + 2 >= (int)Item(w, 1001).size()) << shown.first << "-" << shown.second;
          ::SetWindowPos(w, nullptr, w0.left - 100, w0.top, Width(w0) + 200, Height(w0) + 50, 0);
          ASSERT_TRUE(Sync(w));
+         const std::pair<int, int> grown = Shown(w); // still its end, the wider box filled
+         EXPECT_TRUE(grown.first < shown.first && grown.second + 2 >= (int)Item(w, 1001).size()) << grown.first << "-" << grown.second;
          for (std::size_t i = 0; i < moved.size(); ++i)
              EXPECT_EQ(shape()[i] - before[i], moved[i]) << i; // both edges dragged out
          EXPECT_TRUE(Same(RectOf(::GetWindow(::GetDlgItem(w, 1000), GW_CHILD)), RectOf(::GetDlgItem(w, 1000)))); // the control fills its place
@@ -460,13 +470,22 @@ const Row kRows[] = {
          ::SetWindowPos(w, nullptr, 0, 0, 20, 10, SWP_NOMOVE | SWP_NOZORDER); // no smaller than the path box row
          EXPECT_TRUE(Sync(w) && Width(RectOf(::GetDlgItem(w, 1001))) >= 40 && RectOf(::GetDlgItem(w, 1004)).right <= RectOf(w).right &&
                      RectOf(::GetDlgItem(w, 1001)).bottom <= RectOf(w).bottom) << Width(RectOf(w)) << "x" << Height(RectOf(w));
+         // A play into a maximised window keeps it so; a double click on the caption gives
+         // the fit of the new canvas, cut to the work area.
+         ::ShowWindow(w, SW_MAXIMIZE);
+         Hand(r, w, "big[SX1200SY900].pch");
+         EXPECT_TRUE(::IsZoomed(w) && Has(r.Page(), {"scroll=\"yes\""}));
+         const RECT work = WorkArea();
+         Mouse(w, {Centre(w).x, CaptionY(RectOf(w))}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+         EXPECT_TRUE(WaitUntil([&] { return !::IsZoomed(w); }) && Same(RectOf(w), {0, 0, work.right + 1, work.bottom + 1}))
+             << At(w) << " " << Width(RectOf(w)) << "x" << Height(RectOf(w));
      }},
     {.id = "settings_dialog",
      .ini = {{"PB_SZX", "640"}, {"PB_SZY", "480"}, {"ST_POSX", "-11"}, {"ST_POSY", "22"},
              {"CK_SET1", "0"}, {"CK_SET2", "1"}, {"CK_SET4", "5"}},
      .start = "", .title = "Lumaplay",
-     .then = [](Case& r, HWND) {
-         HWND d = OpenSettings(r);
+     .then = [](Case& r, HWND w) {
+         HWND d = OpenSettings(r, VK_SPACE);
          ASSERT_NE(d, nullptr);
          EXPECT_EQ(Item(d, 1005) + Item(d, 1006) + Item(d, 1009) + Item(d, 1010), "640480-1122");
          EXPECT_EQ(Flags(d, {1007, 1008, 1016, 1014}, Checked), "0110"); // CK_SET4=5 is not 1
@@ -479,7 +498,8 @@ const Row kRows[] = {
          const std::string before = ReadBytes(r.Ini());
          Press(d, {VK_ESCAPE});
          EXPECT_TRUE(Gone(d) && ReadBytes(r.Ini()) == before); // cancelled: nothing written
-         ASSERT_NE(d = OpenSettings(r), nullptr);
+         EXPECT_TRUE(WaitUntil([&] { return Focused(w) == ::GetDlgItem(w, 1004); })); // back where it was
+         ASSERT_NE(d = OpenSettings(r), nullptr); // by Enter on the focused button
          const char* wrong[][3] = {{"99", "300", "サイズＸは100以上を指定してください。"},
                                    {"300", "", nullptr}}; // empty: the framework's message alone
          for (const auto& [x, y, worning] : wrong) {
