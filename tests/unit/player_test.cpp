@@ -124,9 +124,9 @@ TEST(FlatButtonGeometry, IconCaptionFrameAndHighlight) { // 24 x 22, icon 16 x 1
         {Nums(IconRect(button, 16, 14, false, false)), "4,4,24,22"}, // centred
         {Nums(IconRect(button, 16, 14, true, true)), "4,5,25,23"},   // 3 from the left, pressed
         {Nums(CenterCaption(CaptionRoom({0, 0, 100, 22}, true, 16, true), 41, 12)), "40,6,81,18"},
-        // The icon's image for buttons at 96, 120, 144 and 192 DPI, and one too small for any.
+        // The icon's image for buttons at 96, 120, 144 and 192 DPI, and a wide, low one.
         {Nums(ButtonIconSize(20, 21).width, ButtonIconSize(22, 27).height, ButtonIconSize(27, 33).height,
-              ButtonIconSize(38, 42).width, ButtonIconSize(8, 8).width), "16,18,21,32,16"},
+              ButtonIconSize(38, 42).width, ButtonIconSize(40, 20).width), "16,18,21,32,16"},
         {Frame(false, true), " L0,21 L0,0 L24,0 D0,21 D23,21 D23,-1"}, // raised
         {Frame(true, true), " D0,21 D0,0 D24,0 L0,21 L23,21 L23,-1"},  // sunken
         {Nums(HighlightColour(0xC8D0D4), HighlightColour(0xF00AFA)), Nums(0xDCE4E8, 0xFF1EFF)},
