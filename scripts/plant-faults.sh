@@ -3,6 +3,8 @@
 # the tests cheapest first until one fails: the native unit tests, then the Windows
 # tests of the first Windows build this machine runs. The suite must catch every
 # fault on the list, before and after any change to the tests.
+# Each fault is found by its lines, not their numbers (scripts/fault.py), so a change
+# that keeps those lines keeps it plantable; every fault asked for is checked first.
 #   bash scripts/plant-faults.sh [NN-name ...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -11,11 +13,13 @@ PROGRAM_DIRS=(app playback ui settings controls framework res)
 
 patches=()
 for name in "$@"; do
-    name=$(basename "$name" .patch)
-    [ -f "faults/$name.patch" ] || die "there is no fault faults/$name.patch." "name a file of faults/, with or without .patch."
-    patches+=("faults/$name.patch")
+    name=$(basename "$name" .fault)
+    [ -f "faults/$name.fault" ] || die "there is no fault faults/$name.fault." "name a file of faults/, with or without .fault."
+    patches+=("faults/$name.fault")
 done
-[ $# -gt 0 ] || patches=(faults/*.patch)
+[ $# -gt 0 ] || patches=(faults/*.fault)
+python3 scripts/fault.py check "${patches[@]}" ||
+    die "some faults no longer plant (above)." "remake them against the current sources: their lines moved or changed."
 git diff --quiet HEAD -- "${PROGRAM_DIRS[@]}" ||
     die "the program's sources have changes of their own." "commit or stash them: each fault goes into a clean tree."
 
@@ -28,8 +32,8 @@ echo "Planting ${#patches[@]} faults; Windows tests of the $BUILD build ($WHY)"
 planted=""
 # A fault never stays in the tree: taken out at the end, on error and on Ctrl-C.
 cleanup() {
-    if [ -n "$planted" ] && ! git apply -R "$planted"; then
-        echo "ERROR: could not take $planted out again; restore the sources with:" \
+    if [ -n "$planted" ] && ! git checkout -- $planted; then
+        echo "ERROR: could not take a fault out again; restore the sources with:" \
             "git checkout -- ${PROGRAM_DIRS[*]}" >&2
     fi
     planted=""
@@ -59,9 +63,9 @@ first_failure() {
 
 caught=0 missed=0 broken=0
 for patch in "${patches[@]}"; do
-    name=$(basename "$patch" .patch)
-    git apply "$patch" || die "$patch does not apply to this tree." "remake it against the current sources."
-    planted="$patch"
+    name=$(basename "$patch" .fault)
+    planted=$(python3 scripts/fault.py apply "$patch") ||
+        die "$patch does not plant in this tree." "remake it against the current sources."
     if ! { cmake --build --preset native -j2 && cmake --build --preset "$BUILD" -j2; } \
         >"$logs/$name.build.log" 2>&1; then
         echo "$name: does not build (see $logs/$name.build.log)"
@@ -92,8 +96,7 @@ for patch in "${patches[@]}"; do
         fi
         stop_wine_server
     fi
-    planted=""
-    git apply -R "$patch" && git diff --quiet HEAD -- "${PROGRAM_DIRS[@]}" ||
+    git checkout -- $planted && planted="" && git diff --quiet HEAD -- "${PROGRAM_DIRS[@]}" ||
         die "the tree is not clean after taking $patch out." "restore it: git checkout -- ${PROGRAM_DIRS[*]}"
 done
 
