@@ -6,6 +6,7 @@
 #include "framework/handles.h"
 #include "framework/text.h"
 #include "framework/wnd.h"
+#include "program/identity.h"
 
 namespace {
 

@@ -6,10 +6,11 @@
 #include <utility>
 
 #include "app/instance.h"
-#include "app/paths.h"
 #include "app/startup.h"
 #include "framework/text.h"
 #include "playback/web_browser.h"
+#include "program/identity.h"
+#include "program/paths.h"
 #include "settings/settings_store.h"
 #include "ui/player_dlg.h"
 

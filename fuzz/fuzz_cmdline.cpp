@@ -1,8 +1,9 @@
 // Command-line splitting: any line gives 1 to 20 entries, each ended by a NUL in its space.
 // The same bytes as a tagged hand-off record are never read past their end.
 #include "app/cmdline.h"
-#include "framework/command_line.h"
 #include "app/startup.h"
+#include "framework/command_line.h"
+#include "program/identity.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);

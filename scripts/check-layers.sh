@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
-# Fails when a folder includes a higher layer. framework is the bottom; controls,
-# playback and settings stand on it; app and ui on top, where only player_app.cpp,
-# which creates the player window, names ui.
+# Fails when a folder of the program includes one it may not. The layers, bottom up:
+# framework; program (who the program is: paths, title, hand-off record), controls,
+# playback and settings on it; ui on those; app, which starts everything, on top. The
+# two top folders include in one direction only: app names ui, never the other way.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-found=$(grep -Hn '#include "\(app\|ui\)/' framework/* controls/* playback/* settings/*
-        grep -Hn '#include "ui/' app/* | grep -v '^app/player_app\.cpp:')
-if [ -n "$found" ]; then
-    echo "includes of a higher layer:"
-    echo "$found"
-    exit 1
-fi
-echo "every folder includes only its own and lower layers"
+declare -A allowed=(
+    [framework]="framework"
+    [program]="framework program"
+    [controls]="framework controls"
+    [playback]="framework playback res"
+    [settings]="framework res settings"
+    [ui]="framework program controls playback settings res ui"
+    [app]="framework program controls playback settings res ui app"
+    [res]="res"
+)
+status=0
+for folder in "${!allowed[@]}"; do
+    while IFS=: read -r file line text; do
+        used=$(sed -E 's/^#include "([^/"]+)\/.*/\1/' <<<"$text")
+        if [[ " ${allowed[$folder]} " != *" $used "* ]]; then
+            echo "$file:$line: $folder may not include $used: $text"
+            status=1
+        fi
+    done < <(grep -Hn '^#include "[^/"]*/' -r "$folder" 2>/dev/null)
+done
+[ "$status" -eq 0 ] && echo "every folder includes only the folders it may"
+exit $status

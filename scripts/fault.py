@@ -14,7 +14,7 @@ import os
 import sys
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-PROGRAM_DIRS = ["app", "playback", "ui", "settings", "controls", "framework", "res"]
+PROGRAM_DIRS = ["app", "program", "playback", "ui", "settings", "controls", "framework", "res"]
 
 
 def parse(path):

@@ -9,7 +9,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-PROGRAM_DIRS=(app playback ui settings controls framework res)
+PROGRAM_DIRS=(app program playback ui settings controls framework res)
 
 patches=()
 for name in "$@"; do

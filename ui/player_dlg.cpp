@@ -7,14 +7,14 @@
 #include <cstring>
 #include <vector>
 
-#include "app/paths.h"
-#include "app/startup.h"
 #include "framework/app.h"
 #include "framework/handles.h"
 #include "framework/text.h"
+#include "program/identity.h"
+#include "program/paths.h"
 #include "res/resource.h"
-#include "settings/settings_store.h"
 #include "settings/settings_dlg.h"
+#include "settings/settings_store.h"
 #include "ui/about_dlg.h"
 #include "ui/layout.h"
 #include "ui/window_rules.h"

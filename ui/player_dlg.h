@@ -5,15 +5,15 @@
 #include <deque>
 #include <string>
 
-#include "app/paths.h"
 #include "controls/flat_icon_button.h"
 #include "framework/common_controls.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "framework/handles.h"
 #include "playback/probe.h"
-#include "playback/window_fit.h"
 #include "playback/web_browser.h"
+#include "playback/window_fit.h"
+#include "program/paths.h"
 
 class CPlayerDlg : public CDialog {
   public:

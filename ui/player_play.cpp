@@ -5,19 +5,18 @@
 #include <optional>
 #include <vector>
 
-#include "app/startup.h"
-#include "app/paths.h"
 #include "framework/app.h"
 #include "framework/files.h"
 #include "framework/handles.h"
 #include "framework/text.h"
 #include "playback/page.h"
 #include "playback/window_fit.h"
+#include "program/paths.h"
 #include "res/resource.h"
 #include "settings/canvas_size_dlg.h"
 #include "settings/settings_store.h"
-#include "ui/window_rules.h"
 #include "ui/player_dlg.h"
+#include "ui/window_rules.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/window_rules.h"
 
-#include "app/startup.h"
+#include "program/identity.h"
 #include "settings/settings_keys.h"
 
 StartPosition FixedStartPosition(int x, int y, const Rect& window, int screenWidth,

@@ -2,12 +2,13 @@
 #include "table.h"
 
 #include "app/cmdline.h"
-#include "framework/command_line.h"
-#include "app/paths.h"
 #include "app/startup.h"
-#include "playback/page.h"
+#include "framework/command_line.h"
 #include "framework/int_exchange.h"
 #include "memory_registry.h"
+#include "playback/page.h"
+#include "program/identity.h"
+#include "program/paths.h"
 #include "settings/file_type_registry.h"
 #include "settings/settings_logic.h"
 

@@ -1,4 +1,4 @@
-#include "app/paths.h"
+#include "program/paths.h"
 
 #include <cstdint>
 #include <cstdio>
