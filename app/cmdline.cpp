@@ -2,29 +2,28 @@
 
 #include <cstring>
 
-void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out,
-                      NameLength nameLength) {
+void SplitCommandLine(const std::string& tail, CommandLineFiles& out, NameLength nameLength) {
     std::memset(out.files, 0, sizeof(out.files));
     out.count = 0;
     out.launchIndex = -1;
     out.nameTooLong = false;
 
     std::string line = tail;
-    std::size_t switchPos = MbFind(line, "-BP:", 0, isLead);
+    std::size_t switchPos = line.find("-BP:");
     if (switchPos != std::string::npos) {
         out.launchIndex = ParseDecimal(line.c_str() + switchPos + 4);
         // The character before the switch (the separating blank) goes too.
         line.resize(switchPos >= 1 ? switchPos - 1 : 0);
     }
     if (line.empty() || line[0] != '"')
-        line = "\"" + MbReplaceAll(line, " ", "\" \"", isLead) + "\"";
+        line = "\"" + ReplaceAll(line, " ", "\" \"") + "\"";
 
     std::size_t q = 0;
     while (out.count < kMaxCmdFiles && q < line.size()) {
-        std::size_t open = MbFind(line, "\"", q, isLead);
+        std::size_t open = line.find("\"", q);
         if (open == std::string::npos)
             break;
-        std::size_t close = MbFind(line, "\"", open + 1, isLead);
+        std::size_t close = line.find("\"", open + 1);
         if (close == std::string::npos)
             break;
         std::size_t length = close - open - 1;

@@ -24,5 +24,4 @@ struct CommandLineFiles {
 // The scan ends at the first missing double quote. A name too long for an entry is
 // left out rather than cut into a different path: one whose length is kCmdFileSize or
 // more. There is always at least one entry (an empty one when nothing else was found).
-void SplitCommandLine(const std::string& tail, LeadByteTest isLead, CommandLineFiles& out,
-                      NameLength length = nullptr);
+void SplitCommandLine(const std::string& tail, CommandLineFiles& out, NameLength length = nullptr);

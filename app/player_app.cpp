@@ -58,7 +58,7 @@ CPlayerApp::CPlayerApp() {
 CPlayerApp::~CPlayerApp() = default;
 
 bool CPlayerApp::InitInstance() {
-    const ProgramPaths paths = ComposeProgramPaths(m_strProgramPath, NoLeadBytes);
+    const ProgramPaths paths = ComposeProgramPaths(m_strProgramPath);
     m_strIniPath = paths.iniPath;
     m_strViewerDir = paths.viewerDir;
 
@@ -70,7 +70,7 @@ bool CPlayerApp::InitInstance() {
     }
 
     CommandLineFiles command;
-    SplitCommandLine(m_lpCmdLine, NoLeadBytes, command, SystemNameLength);
+    SplitCommandLine(m_lpCmdLine, command, SystemNameLength);
     std::memcpy(m_szCmdFiles, command.files, sizeof(m_szCmdFiles));
     if (command.nameTooLong)
         ShowMessage(nullptr, kNameTooLongText, kErrorCaption, MB_OK);

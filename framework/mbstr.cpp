@@ -6,48 +6,17 @@ bool IsCp932LeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-bool NoLeadBytes(unsigned char) {
-    return false;
-}
-
-std::size_t MbCharLen(const std::string& s, std::size_t pos, LeadByteTest isLead) {
-    if (pos + 1 < s.size() && isLead(static_cast<unsigned char>(s[pos])))
-        return 2;
-    return 1;
-}
-
-std::size_t MbFind(const std::string& s, const std::string& needle, std::size_t from,
-                   LeadByteTest isLead) {
-    if (needle.empty())
-        return from <= s.size() ? from : std::string::npos;
-    // Walk from the start so that `from` is judged on a character boundary too.
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        if (pos >= from && s.compare(pos, needle.size(), needle) == 0)
-            return pos;
-        pos += MbCharLen(s, pos, isLead);
-    }
-    return std::string::npos;
-}
-
-std::string MbReplaceAll(const std::string& s, const std::string& from, const std::string& to,
-                         LeadByteTest isLead) {
+std::string ReplaceAll(const std::string& s, const std::string& from, const std::string& to) {
     if (from.empty())
         return s;
     std::string out;
     out.reserve(s.size());
     std::size_t pos = 0;
-    while (pos < s.size()) {
-        if (s.compare(pos, from.size(), from) == 0) {
-            out += to;
-            pos += from.size();
-            continue;
-        }
-        std::size_t len = MbCharLen(s, pos, isLead);
-        out.append(s, pos, len);
-        pos += len;
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, pos)) {
+        out.append(s, pos, at - pos).append(to);
+        pos = at + from.size();
     }
-    return out;
+    return out.append(s, pos, std::string::npos);
 }
 
 int ParseDecimal(const char* text) {

@@ -6,22 +6,49 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
+// Replaces every occurrence of from, left to right, where a character begins: a
+// double-byte character is passed over whole where the lead-byte test says so.
+std::string ReplaceByCharacter(const std::string& s, const std::string& from, const std::string& to,
+                               bool (*isLead)(unsigned char)) {
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        if (s.compare(pos, from.size(), from) == 0) {
+            out += to;
+            pos += from.size();
+            continue;
+        }
+        const std::size_t len = pos + 1 < s.size() && isLead(static_cast<unsigned char>(s[pos])) ? 2 : 1;
+        out.append(s, pos, len);
+        pos += len;
+    }
+    return out;
+}
+
+std::string Normalize(const std::string& path, bool (*isLead)(unsigned char)) {
+    std::string slashed = ReplaceByCharacter(path, "\\", "/", isLead);
+    if (slashed.compare(0, 2, "//") == 0)
+        return "/" + ReplaceByCharacter(slashed.substr(1), "//", "/", isLead);
+    return ReplaceByCharacter(slashed, "//", "/", isLead);
+}
+
+bool NoLeadByte(unsigned char) {
+    return false;
+}
+
 } // namespace
 
-PathParts SplitPath(const std::string& path, LeadByteTest isLead) {
+PathParts SplitPath(const std::string& path) {
     PathParts parts;
     std::size_t start = 0;
     if (path.size() >= 2 && path[1] == ':') {
         parts.drive = path.substr(0, 2);
         start = 2;
     }
-    // Last separator and last dot, found character by character so that a trail
-    // byte equal to "\" is never taken for a separator.
     std::size_t lastSep = std::string::npos;
     std::size_t lastDot = std::string::npos;
-    for (std::size_t pos = start; pos < path.size(); pos += MbCharLen(path, pos, isLead)) {
-        if (MbCharLen(path, pos, isLead) != 1)
-            continue;
+    for (std::size_t pos = start; pos < path.size(); ++pos) {
         if (IsSeparator(path[pos]))
             lastSep = pos;
         else if (path[pos] == '.')
@@ -41,9 +68,10 @@ PathParts SplitPath(const std::string& path, LeadByteTest isLead) {
     return parts;
 }
 
-std::string NormalizeSeparators(const std::string& path, LeadByteTest isLead) {
-    std::string slashed = MbReplaceAll(path, "\\", "/", isLead);
-    if (slashed.compare(0, 2, "//") == 0)
-        return "/" + MbReplaceAll(slashed.substr(1), "//", "/", isLead);
-    return MbReplaceAll(slashed, "//", "/", isLead);
+std::string NormalizeSeparators(const std::string& path) {
+    return Normalize(path, &NoLeadByte);
+}
+
+std::string NormalizeShiftJisSeparators(const std::string& path) {
+    return Normalize(path, &IsCp932LeadByte);
 }

@@ -1,5 +1,4 @@
-// Splitting a path into its parts and normalising its separators, character by
-// character so that a trail byte of a double-byte character is never taken for one.
+// Splitting a path into its parts and normalising its separators.
 #pragma once
 
 #include <string>
@@ -15,8 +14,11 @@ struct PathParts {
     std::string ext;
 };
 
-PathParts SplitPath(const std::string& path, LeadByteTest isLead);
+PathParts SplitPath(const std::string& path);
 
 // Every "\" becomes "/", then every "//" becomes "/". A path that begins with two
 // separators (a network share) keeps that leading pair.
-std::string NormalizeSeparators(const std::string& path, LeadByteTest isLead);
+std::string NormalizeSeparators(const std::string& path);
+// The same for a path in Shift_JIS, character by character: the trail byte of a
+// double-byte character such as 表 (95 5C) is never taken for a separator.
+std::string NormalizeShiftJisSeparators(const std::string& path);

@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
     CommandLineFiles files;
-    SplitCommandLine(CommandLineTail(line.c_str()), IsCp932LeadByte, files);
+    SplitCommandLine(CommandLineTail(line.c_str()), files);
     for (int i = 0; i < kMaxCmdFiles; ++i)
         if (files.count < 1 || files.count > kMaxCmdFiles || files.files[i][kCmdFileBytes - 1] != 0)
             __builtin_trap();

@@ -45,18 +45,18 @@ bool HasGzipMagic(const unsigned char* block, std::size_t size) {
     return size >= 2 && block[0] == 0x1F && block[1] == 0x8B;
 }
 
-bool ParseSizeTag(const std::string& path, LeadByteTest isLead, CanvasSize& size) {
-    std::string folded = MbReplaceAll(path, "s", "S", isLead);
-    folded = MbReplaceAll(folded, "x", "X", isLead);
-    folded = MbReplaceAll(folded, "y", "Y", isLead);
-    std::size_t open = MbFind(folded, "[SX", 0, isLead);
-    if (open == std::string::npos || MbFind(folded, "SY", 0, isLead) == std::string::npos ||
-        MbFind(folded, "]", 0, isLead) == std::string::npos)
+bool ParseSizeTag(const std::string& path, CanvasSize& size) {
+    std::string folded = ReplaceAll(path, "s", "S");
+    folded = ReplaceAll(folded, "x", "X");
+    folded = ReplaceAll(folded, "y", "Y");
+    std::size_t open = folded.find("[SX");
+    if (open == std::string::npos || folded.find("SY") == std::string::npos ||
+        folded.find("]") == std::string::npos)
         return false;
     std::size_t a = open + 3;
-    std::size_t b = MbFind(folded, "SY", a, isLead);
+    std::size_t b = folded.find("SY", a);
     std::size_t c = b == std::string::npos ? std::string::npos : b + 2;
-    std::size_t d = c == std::string::npos ? std::string::npos : MbFind(folded, "]", c, isLead);
+    std::size_t d = c == std::string::npos ? std::string::npos : folded.find("]", c);
     size.width = ParseDecimal(Span(folded, a, b == std::string::npos ? a : b).c_str());
     size.height = ParseDecimal(Span(folded, c, d).c_str());
     return true;
@@ -83,12 +83,11 @@ ShiPainterHeader ScanShiPainterHeader(const unsigned char* block, std::size_t si
     return header;
 }
 
-ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std::string& path,
-                        LeadByteTest isLead) {
+ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std::string& path) {
     ProbeOutcome outcome;
     if (HasGzipMagic(block, size)) {
         outcome.kind = AnimationKind::PaintBBS;
-        outcome.sizeKnown = ParseSizeTag(path, isLead, outcome.size);
+        outcome.sizeKnown = ParseSizeTag(path, outcome.size);
         return outcome;
     }
     ShiPainterHeader header = ScanShiPainterHeader(block, size);

@@ -22,7 +22,7 @@ bool HasGzipMagic(const unsigned char* block, std::size_t size);
 
 // A size tag "[SX<width>SY<height>]" anywhere in the path (s, x and y in any case).
 // False when the path holds no tag; the values are not range-checked.
-bool ParseSizeTag(const std::string& path, LeadByteTest isLead, CanvasSize& size);
+bool ParseSizeTag(const std::string& path, CanvasSize& size);
 
 struct ShiPainterHeader {
     bool hasWidth = false;
@@ -43,5 +43,4 @@ struct ProbeOutcome {
     bool sizeKnown = false; // ShiPainter header, or a PaintBBS size tag
 };
 
-ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std::string& path,
-                        LeadByteTest isLead);
+ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std::string& path);

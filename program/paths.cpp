@@ -7,16 +7,16 @@ const char kIniFileName[] = "Lumaplay.ini";
 const char kAppletFolder[] = "DOVEdivoz";
 const char kWorkFolder[] = "Work";
 
-ProgramPaths ComposeProgramPaths(const std::string& programPath, LeadByteTest isLead) {
-    PathParts parts = SplitPath(programPath, isLead);
+ProgramPaths ComposeProgramPaths(const std::string& programPath) {
+    PathParts parts = SplitPath(programPath);
     std::string folder = parts.drive + parts.dir;
     ProgramPaths paths;
     paths.programPath = programPath;
     paths.exeName = parts.name;
-    paths.iniPath = NormalizeSeparators(folder + "/" + kIniFileName, isLead);
+    paths.iniPath = NormalizeSeparators(folder + "/" + kIniFileName);
     paths.viewerDir = folder + "/" + kAppletFolder;
-    paths.appDir = NormalizeSeparators(folder + "/", isLead);
-    paths.workDir = NormalizeSeparators(folder + "/" + kWorkFolder, isLead);
+    paths.appDir = NormalizeSeparators(folder + "/");
+    paths.workDir = NormalizeSeparators(folder + "/" + kWorkFolder);
     return paths;
 }
 
@@ -24,13 +24,13 @@ std::vector<std::string> RequiredAppletFiles(const std::string& viewerDir) {
     return {viewerDir + "/DOVEdivoz.jar", viewerDir + "/res/res.zip", viewerDir + "/res/tt.zip"};
 }
 
-std::string WorkRelativePath(const std::string& copyPath, LeadByteTest isLead) {
-    PathParts parts = SplitPath(copyPath, isLead);
+std::string WorkRelativePath(const std::string& copyPath) {
+    PathParts parts = SplitPath(copyPath);
     return std::string(kWorkFolder) + "/" + parts.name + parts.ext;
 }
 
-std::string FolderOfFile(const std::string& path, LeadByteTest isLead) {
-    PathParts parts = SplitPath(path, isLead);
+std::string FolderOfFile(const std::string& path) {
+    PathParts parts = SplitPath(path);
     return parts.drive + parts.dir;
 }
 

@@ -21,16 +21,16 @@ struct ProgramPaths {
     std::string workDir;   // C:/Tools/Work
 };
 
-ProgramPaths ComposeProgramPaths(const std::string& programPath, LeadByteTest isLead);
+ProgramPaths ComposeProgramPaths(const std::string& programPath);
 
 // The applet files that must exist before the program starts, in checking order.
 std::vector<std::string> RequiredAppletFiles(const std::string& viewerDir);
 
 // "Work/<name><ext>" of the work copy, the path the page gives the applet.
-std::string WorkRelativePath(const std::string& copyPath, LeadByteTest isLead);
+std::string WorkRelativePath(const std::string& copyPath);
 
 // The folder of a chosen file: the path less its last component, separator kept.
-std::string FolderOfFile(const std::string& path, LeadByteTest isLead);
+std::string FolderOfFile(const std::string& path);
 
 // The work files of a run that has ended (a crash leaves them, and their siblings) are
 // removed by the next start; a running window keeps its own by holding a mark for each,

@@ -101,14 +101,14 @@ CPlayerDlg::CPlayerDlg(int launchIndex, const std::string& firstFile, const Prog
         if (made.empty() || made.size() >= sizeof(m_szPagePath))
             continue;
         std::memcpy(path, made.c_str(), made.size() + 1);
-        const PathParts parts = SplitPath(made, NoLeadBytes);
+        const PathParts parts = SplitPath(made);
         const std::string mark = WorkFileMark(m_strWorkDir, parts.name + parts.ext);
         m_workMarks[i].reset(::CreateMutexW(nullptr, FALSE, Widen(mark).c_str()));
     }
     RemoveEndedWorkFiles(m_strWorkDir);
     if (held)
         ::ReleaseMutex(folder.get());
-    m_strPchRelPath = WorkRelativePath(m_szPchCopyPath, NoLeadBytes);
+    m_strPchRelPath = WorkRelativePath(m_szPchCopyPath);
 }
 
 CPlayerDlg::~CPlayerDlg() {
@@ -334,7 +334,7 @@ void CPlayerDlg::OnOpenFile() {
         return;
     // A folder that cannot be stored (a read-only settings file) only means that the
     // next dialog opens where this one did; the play goes on.
-    WriteLastDir(m_strIniPath, FolderOfFile(dialog.GetPathName(), NoLeadBytes));
+    WriteLastDir(m_strIniPath, FolderOfFile(dialog.GetPathName()));
     PlayFromRoad(dialog.GetPathName());
 }
 

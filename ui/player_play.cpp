@@ -135,9 +135,9 @@ std::string PageFolder(const std::string& appDir) {
     if (ToCodePage(932, Widen(appDir), sjis))
         return sjis;
     const std::wstring shortForm =
-        ShortPathIn(932, Widen(MbReplaceAll(appDir, "/", "\\", NoLeadBytes)));
+        ShortPathIn(932, Widen(ReplaceAll(appDir, "/", "\\")));
     if (!shortForm.empty() && ToCodePage(932, shortForm, sjis)) {
-        sjis = NormalizeSeparators(sjis, IsCp932LeadByte);
+        sjis = NormalizeShiftJisSeparators(sjis);
         return sjis.back() == '/' ? sjis : sjis + "/";
     }
     return FileUrl(appDir);
@@ -208,7 +208,7 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size, Uniqu
     unsigned char block[kProbeBlockSize] = {};
     if (!ReadFileHead(block, file))
         return false;
-    ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath, NoLeadBytes);
+    ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath);
     if (outcome.kind == AnimationKind::None) {
         ShowError(kNotAnimationText);
         return false;

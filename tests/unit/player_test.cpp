@@ -13,7 +13,7 @@
 static std::string Probe(const std::string& content, const std::string& path = "a.spch") {
     unsigned char block[kProbeBlockSize] = {};
     content.copy(reinterpret_cast<char*>(block), kProbeBlockSize);
-    const ProbeOutcome o = ProbeBlock(block, kProbeBlockSize, path, IsCp932LeadByte);
+    const ProbeOutcome o = ProbeBlock(block, kProbeBlockSize, path);
     const std::string size = o.sizeKnown ? " " + Nums(o.size.width, o.size.height) : "";
     return o.kind == AnimationKind::None ? "none" : PlayCaption(o.kind) + size;
 }
@@ -24,7 +24,6 @@ TEST(Probe, KindAndCanvasSize) {
         {Probe("\x1F"), "none"},                                                // half a gzip head
         {Probe(gz + "image_width=1\nimage_height=2\n"), "Lumaplay [PaintBBS]"}, // gzip wins
         {Probe(gz, "C:/sy/a[sx400Sy300].PCH"), "Lumaplay [PaintBBS] 400,300"},  // any case
-        {Probe(gz, "C:/a[SX4\x83sy3].pch"), "Lumaplay [PaintBBS]"},             // "s", a trail byte
         {Probe("x image_width = 4px\ny image_height = 3\n"), "Lumaplay [ShiPainter] 4,3"},
         {Probe("image_width=1\nimage_width=-2\nimage_height=a\n"), "Lumaplay [ShiPainter] -2,0"},
         {Probe("image_width=4\r\n" + gap + "image_height"), "Lumaplay [ShiPainter] 4,0"}, // 287

@@ -15,8 +15,7 @@
 // The names joined by "|", then " @index" when the line gave one.
 static std::string Split(const std::string& line, NameLength length = nullptr) {
     CommandLineFiles files;
-    SplitCommandLine(CommandLineTail(line.c_str()), length ? NoLeadBytes : IsCp932LeadByte, files,
-                     length);
+    SplitCommandLine(CommandLineTail(line.c_str()), files, length);
     std::string names = files.files[0];
     for (int i = 1; i < files.count; ++i)
         names += std::string("|") + files.files[i];
@@ -64,20 +63,21 @@ TEST(Startup, CommandLineLaunchAndHandOff) {
 }
 
 static std::string Parts(const std::string& path) {
-    const PathParts p = SplitPath(path, IsCp932LeadByte);
+    const PathParts p = SplitPath(path);
     return p.drive + "|" + p.dir + "|" + p.name + "|" + p.ext;
 }
 
-// ソ (83 5C) ends in the byte of "\", which must never split a path.
 TEST(Paths, FromTheProgramPathAndChosenFiles) {
-    const ProgramPaths program = ComposeProgramPaths("C:\\T\\L.exe", IsCp932LeadByte);
+    const ProgramPaths program = ComposeProgramPaths("C:\\T\\L.exe");
     Check({
         {Parts("W/a.b\\lum1"), "|W/a.b\\|lum1|"}, // either separator; no drive, no extension
-        {Parts("C:\\\x83\x5C.tar.pch"), "C:|\\|\x83\x5C.tar|.pch"},         // the last dot
-        {NormalizeSeparators("\\\\s\\y///z", IsCp932LeadByte), "//s/y//z"}, // a share; one pass
+        {Parts("C:\\\xE3\x82\xBD.tar.pch"), "C:|\\|\xE3\x82\xBD.tar|.pch"}, // the last dot
+        {NormalizeSeparators("\\\\s\\y///z"), "//s/y//z"}, // a share; one pass
+        // In Shift_JIS, 表 (95 5C) ends in the byte of "\", which is no separator there.
+        {NormalizeShiftJisSeparators("C:\\\x95\x5C\\a\\\\b"), "C:/\x95\x5C/a/b"},
         {program.appDir + "|" + program.iniPath + "|" + program.workDir + "|" + program.viewerDir,
          "C:/T/|C:/T/Lumaplay.ini|C:/T/Work|C:\\T\\/DOVEdivoz"},
-        {WorkRelativePath("C:/T/Work\\lum1A2.TMP", IsCp932LeadByte), "Work/lum1A2.TMP"},
+        {WorkRelativePath("C:/T/Work\\lum1A2.TMP"), "Work/lum1A2.TMP"},
         // Work files and their siblings, in any letter case; nothing else of the folder.
         {WorkFileOwnName("lum1A2.tmp~") + "|" + WorkFileOwnName("LUMf.TMP~old") + "|" + WorkFileOwnName("lumffff.tmp") +
              "|" + WorkFileOwnName("lumber.tmp") + WorkFileOwnName("lum12345.tmp") + WorkFileOwnName("lum1.tmp~x"),
