@@ -120,7 +120,7 @@ bool HandFileToRunningInstance(const std::string& fileName, const char* propName
     }
 }
 
-bool LaunchProcess(const std::string& programPath, const std::string& arguments, bool wait) {
+bool LaunchProcess(const std::string& programPath, const std::string& arguments) {
     std::wstring line = Widen(BuildLaunchCommandLine(programPath, arguments));
     std::vector<wchar_t> commandLine(line.begin(), line.end());
     commandLine.push_back(L'\0');
@@ -132,14 +132,5 @@ bool LaunchProcess(const std::string& programPath, const std::string& arguments,
                           nullptr, nullptr, &startup, &process))
         return false;
     UniqueHandle thread(process.hThread), child(process.hProcess);
-    if (wait) {
-        while (::WaitForSingleObject(child.get(), 1000) == WAIT_TIMEOUT) {
-            MSG msg;
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-    }
     return true;
 }

@@ -22,6 +22,5 @@ bool HandFileToRunningInstance(const std::string& fileName, const char* propName
 
 BOOL CALLBACK HandOffEnumProc(HWND hwnd, LPARAM param);
 
-// Starts "<program>" <arguments> as a detached process. With wait, keeps this
-// thread's windows responsive until the process ends. True when it was started.
-bool LaunchProcess(const std::string& programPath, const std::string& arguments, bool wait);
+// Starts "<program>" <arguments> as a detached process. True when it was started.
+bool LaunchProcess(const std::string& programPath, const std::string& arguments);

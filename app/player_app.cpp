@@ -89,7 +89,7 @@ bool CPlayerApp::InitInstance() {
                     ShowMessage(nullptr, kNameTooLongText, kErrorCaption, MB_OK);
                 continue;
             }
-            LaunchProcess(paths.programPath, BuildLaunchArguments(name, k), false);
+            LaunchProcess(paths.programPath, BuildLaunchArguments(name, k));
             ::Sleep(kPauseAfterLaunchMs);
         }
         return false;

@@ -21,9 +21,9 @@ std::uint32_t FrameLightColour(std::uint32_t face, std::uint32_t highlight, std:
     return apart ? highlight : blend;
 }
 
-Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed) {
+Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool pressed) {
     Rect i = r;
-    i.left = hasText ? r.left + 3 : r.left + (r.right - cxIcon - r.left) / 2;
+    i.left = r.left + (r.right - cxIcon - r.left) / 2;
     i.top = r.top + (r.bottom - cyIcon - r.top) / 2;
     if (pressed) {
         ++i.left;
@@ -32,26 +32,6 @@ Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed)
         ++i.bottom;
     }
     return i;
-}
-
-Rect CaptionRoom(const Rect& r, bool hasIcon, int cxIcon, bool pressed) {
-    Rect c = r;
-    if (hasIcon)
-        c.left += cxIcon + 3;
-    if (pressed) {
-        ++c.left;
-        ++c.top;
-        ++c.right;
-        ++c.bottom;
-    }
-    return c;
-}
-
-Rect CenterCaption(const Rect& room, int textWidth, int textHeight) {
-    int dx = (room.Width() - textWidth) / 2;
-    int dy = (room.Height() - textHeight) / 2;
-    return Rect{room.left + dx, room.top + dy, room.left + textWidth + dx,
-                room.top + textHeight + dy};
 }
 
 std::uint8_t IconSizeFromHotspot(std::uint32_t hotspot) {

@@ -1,4 +1,4 @@
-// Where the flat icon button draws its frame, icon and caption.
+// Where the flat icon button draws its frame and icon.
 #pragma once
 
 #include <cstdint>
@@ -25,16 +25,8 @@ std::vector<FrameLine> FrameLines(const Rect& r, bool pressed, bool mouseOver);
 // between face and shadow, so that the whole frame shows on a white face too.
 std::uint32_t FrameLightColour(std::uint32_t face, std::uint32_t highlight, std::uint32_t shadow);
 
-// The icon's rectangle: centred without a caption, 3 pixels from the left with one;
-// vertically centred; one pixel down and right when pressed.
-Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool hasText, bool pressed);
-
-// The room for the caption before it is measured: right of the icon when there is
-// one, shifted like the icon when pressed.
-Rect CaptionRoom(const Rect& r, bool hasIcon, int cxIcon, bool pressed);
-
-// The measured caption (its width and height) centred in its room.
-Rect CenterCaption(const Rect& room, int textWidth, int textHeight);
+// The icon's rectangle: centred; one pixel down and right when pressed.
+Rect IconRect(const Rect& r, int cxIcon, int cyIcon, bool pressed);
 
 struct IconSize {
     int width;

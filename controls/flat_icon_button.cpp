@@ -2,12 +2,9 @@
 
 #include <windowsx.h>
 
-#include <string>
-
 #include "controls/flat_button_geometry.h"
 #include "controls/offscreen_dc.h"
 #include "framework/app.h"
-#include "framework/text.h"
 
 BEGIN_MESSAGE_MAP(CFlatIconButton)
 ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
@@ -19,11 +16,8 @@ ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
 CFlatIconButton::CFlatIconButton()
-    : m_crNormalBk(::GetSysColor(COLOR_BTNFACE)), m_crNormalText(::GetSysColor(COLOR_BTNTEXT)),
-      m_crHotBk(::GetSysColor(COLOR_BTNFACE)), m_crHotText(::GetSysColor(COLOR_BTNTEXT)) {}
+    : m_crNormalBk(::GetSysColor(COLOR_BTNFACE)), m_crHotBk(::GetSysColor(COLOR_BTNFACE)) {}
 
-// Icons loaded from resources at their own size are not shared: each is destroyed
-// with the button.
 CFlatIconButton::~CFlatIconButton() = default;
 
 void CFlatIconButton::PreSubclassWindow() {
@@ -31,22 +25,16 @@ void CFlatIconButton::PreSubclassWindow() {
     ::SendMessageA(m_hWnd, BM_SETSTYLE, (style & 0xFF) | BS_OWNERDRAW, TRUE);
 }
 
-void CFlatIconButton::SetIcons(int firstId, int secondId, int thirdId) {
+void CFlatIconButton::SetIcon(int iconId) {
     // The icon's image for the button's size: a button grown with the dialog font at a
     // higher DPI takes a larger image rather than a small one lost in its middle.
     RECT client = {};
     ::GetClientRect(m_hWnd, &client);
     const IconSize size = ButtonIconSize(client.right, client.bottom);
-    auto load = [&](int id) {
-        return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id),
-                                               IMAGE_ICON, size.width, size.height, LR_DEFAULTCOLOR));
-    };
-    m_icons[0].reset(load(firstId));
-    m_icons[1].reset(secondId != 0 ? load(secondId) : nullptr);
-    m_icons[2].reset(thirdId != 0 ? load(thirdId) : nullptr);
-    m_hIconHot = m_hIconNormal = m_icons[0].get();
+    m_icon.reset(static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(iconId),
+                                                 IMAGE_ICON, size.width, size.height, LR_DEFAULTCOLOR)));
     ICONINFO info = {};
-    if (m_hIconNormal != nullptr && ::GetIconInfo(m_hIconNormal, &info)) {
+    if (m_icon.get() != nullptr && ::GetIconInfo(m_icon.get(), &info)) {
         // The call hands out copies of the icon's bitmaps.
         GdiObject<HBITMAP> mask(info.hbmMask), colour(info.hbmColor);
         m_cxIcon = IconSizeFromHotspot(info.xHotspot);
@@ -175,27 +163,10 @@ void CFlatIconButton::DrawItem(DRAWITEMSTRUCT* item) {
         ::DrawFocusRect(dc.m_hDC, &focus);
     }
 
-    const std::wstring text = Widen(GetWindowText());
-    if (m_hIconHot != nullptr) {
-        Rect icon = IconRect(r, m_cxIcon, m_cyIcon, !text.empty(), pressed);
-        ::DrawStateA(dc.m_hDC, nullptr, nullptr,
-                     reinterpret_cast<LPARAM>(hot ? m_hIconHot : m_hIconNormal), 0, icon.left,
+    if (m_icon.get() != nullptr) {
+        Rect icon = IconRect(r, m_cxIcon, m_cyIcon, pressed);
+        ::DrawStateA(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(m_icon.get()), 0, icon.left,
                      icon.top, icon.Width(), icon.Height(),
                      DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
-    }
-    if (!text.empty()) {
-        Rect room = CaptionRoom(r, m_hIconHot != nullptr, m_cxIcon, pressed);
-        HFONT font = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
-        SelectGuard fontGuard(dc.m_hDC, font);
-        ::SetTextColor(dc.m_hDC, hot ? m_crHotText : m_crNormalText);
-        ::SetBkColor(dc.m_hDC, hot ? m_crHotBk : m_crNormalBk);
-        RECT measured = {room.left, room.top, room.right, room.bottom};
-        ::DrawTextW(dc.m_hDC, text.c_str(), -1, &measured, DT_CALCRECT | DT_SINGLELINE);
-        Rect caption =
-            CenterCaption(room, measured.right - measured.left, measured.bottom - measured.top);
-        ::SetBkMode(dc.m_hDC, TRANSPARENT);
-        ::DrawStateW(dc.m_hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(text.c_str()),
-                     static_cast<WPARAM>(text.size()), caption.left, caption.top, caption.Width(),
-                     caption.Height(), DST_PREFIXTEXT | (disabled ? DSS_DISABLED : DSS_NORMAL));
     }
 }

@@ -11,8 +11,8 @@ class CFlatIconButton : public CButton {
     CFlatIconButton();
     ~CFlatIconButton() override;
 
-    // The first icon serves every state; the second and third may be 0.
-    void SetIcons(int firstId, int secondId, int thirdId);
+    // The icon it shows in every state, at the image its size has room for.
+    void SetIcon(int iconId);
     void SetHotBkColor(COLORREF colour, int repaint);
     void DrawItem(DRAWITEMSTRUCT* item) override;
 
@@ -32,13 +32,9 @@ class CFlatIconButton : public CButton {
     void Invalidate() { ::InvalidateRect(m_hWnd, nullptr, TRUE); }
 
     int m_bMouseOver = 0;
-    HICON m_hIconHot = nullptr;
-    HICON m_hIconNormal = nullptr;
-    OwnedIcon m_icons[3]; // as loaded; a state given no icon of its own has none here
+    OwnedIcon m_icon; // loaded at its own size, destroyed with the button
     std::uint8_t m_cyIcon = 0;
     std::uint8_t m_cxIcon = 0;
     COLORREF m_crNormalBk;
-    COLORREF m_crNormalText;
     COLORREF m_crHotBk;
-    COLORREF m_crHotText;
 };

@@ -77,7 +77,6 @@ class CWnd {
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Takes over an existing child window: its messages go through this object first.
     bool SubclassDlgItem(int id, CWnd* parent);

@@ -6,13 +6,12 @@ constexpr std::uint32_t kStringType = 1; // REG_SZ
 }
 
 template <typename Procedure> bool CFileTypeRegistry::UnderClassRoot(Procedure procedure) {
-    // The machine's classes root is never closed; the user's own classes key is.
+    // The associations go under the user's own classes, which needs no administrator.
     Registry::OwnedKey userClasses(m_registry);
-    if (m_registry.UsePerUserClasses() &&
-        !m_registry.OpenOrCreateKey(m_registry.CurrentUser(), "Software\\Classes",
+    if (!m_registry.OpenOrCreateKey(m_registry.CurrentUser(), "Software\\Classes",
                                     userClasses.out(), nullptr))
         return false;
-    bool ok = procedure(userClasses.get() != 0 ? userClasses.get() : m_registry.ClassesRoot());
+    bool ok = procedure(userClasses.get());
     if (ok)
         m_registry.NotifyAssociationsChanged();
     return ok;

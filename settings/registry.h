@@ -11,11 +11,7 @@ class Registry {
 
     virtual ~Registry() = default;
 
-    virtual Key ClassesRoot() const = 0; // HKEY_CLASSES_ROOT, never closed
     virtual Key CurrentUser() const = 0; // HKEY_CURRENT_USER, never closed
-
-    // True on the NT family, where associations go under the user's own classes.
-    virtual bool UsePerUserClasses() = 0;
 
     // Opens or creates parent\path (creating missing levels). created, when given,
     // tells whether the key is new.

@@ -24,18 +24,8 @@ struct WideName {
 };
 } // namespace
 
-Registry::Key Win32Registry::ClassesRoot() const {
-    return FromHkey(HKEY_CLASSES_ROOT);
-}
-
 Registry::Key Win32Registry::CurrentUser() const {
     return FromHkey(HKEY_CURRENT_USER);
-}
-
-bool Win32Registry::UsePerUserClasses() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return ::GetVersionExA(&version) && version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS;
 }
 
 bool Win32Registry::OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) {

@@ -5,9 +5,7 @@
 
 class Win32Registry : public Registry {
   public:
-    Key ClassesRoot() const override;
     Key CurrentUser() const override;
-    bool UsePerUserClasses() override;
     bool OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) override;
     void CloseKey(Key key) override;
     bool QueryStringValue(Key key, const std::string& name, std::string& text) override;

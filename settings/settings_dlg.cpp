@@ -122,7 +122,7 @@ void CSettingsDlg::OnOK() {
     }
 
     // An association the system refused: the user is told and the dialog stays open,
-    // so that OK tries again or Cancel leaves it as it was.
+    // so that OK tries again. The other settings are written by now: Cancel keeps them.
     if (!ApplyAssociations(values)) {
         ShowMessage(m_hWnd, kAssociationFailedText, kErrorCaption, MB_OK);
         return;

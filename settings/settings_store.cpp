@@ -37,8 +37,8 @@ namespace {
 bool WriteSetting(const std::string& iniPath, const char* key, const std::string& value) {
     SettingsLock lock;
     const std::wstring path = Widen(iniPath), next = path + L"~";
-    // A read-only settings file stays as it is, whoever runs the program: the platform
-    // would let the super-user rewrite it.
+    // A read-only settings file stays as it is: refused here, before a sibling is
+    // written beside it (the swap below would be refused too).
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return false;

@@ -197,10 +197,10 @@ BOOL CPlayerDlg::OnInitDialog() {
 
     const COLORREF hot = HighlightColour(::GetSysColor(COLOR_MENU));
     m_btnOpen.SubclassDlgItem(IDC_OPEN, this);
-    m_btnOpen.SetIcons(IDI_OPEN, 0, 0);
+    m_btnOpen.SetIcon(IDI_OPEN);
     m_btnOpen.SetHotBkColor(hot, 0);
     m_btnSettings.SubclassDlgItem(IDC_SETTINGS, this);
-    m_btnSettings.SetIcons(IDI_SETTINGS, 0, 0);
+    m_btnSettings.SetIcon(IDI_SETTINGS);
     m_btnSettings.SetHotBkColor(hot, 0);
 
     CaptureLayout(); // the template's own geometry: nothing to apply yet

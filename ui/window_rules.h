@@ -22,7 +22,8 @@ StartPosition FixedStartPosition(int x, int y, const Rect& window, int screenWid
                                  int screenHeight, const Rect& workArea);
 
 // Remembered position: used only when the window would be on screen; otherwise the
-// window stays where the template put it and the first play centres it.
+// window stays where the template put it, and a play at start-up centres it (later
+// plays do not).
 StartPosition RememberedStartPosition(int x, int y, const Rect& window, int screenWidth,
                                       int screenHeight);
 

@@ -1,5 +1,4 @@
-// An in-memory registry: on the NT family a key with subkeys cannot be deleted, on 95/98/Me
-// it goes with them. Keys and values share one sorted map: "HKCR\.pch" is a key and
+// An in-memory registry: as in the system's, a key with subkeys cannot be deleted. Keys and values share one sorted map: "HKCR\.pch" is a key and
 // "HKCR\.pch[name]" a value; all a key holds sorts from "<key>[" to "<key>]".
 #pragma once
 
@@ -10,11 +9,8 @@
 #include "settings/registry.h"
 
 struct MemoryRegistry : Registry {
-    explicit MemoryRegistry(bool ntFamily) : nt(ntFamily) {}
     auto From(const std::string& path) const { return entries.lower_bound(path); }
-    Key ClassesRoot() const override { return 1; }
     Key CurrentUser() const override { return 2; }
-    bool UsePerUserClasses() override { return nt; }
     bool OpenOrCreateKey(Key parent, const std::string& path, Key& key, bool* created) override {
         const std::string full = open.at(parent) + "\\" + path;
         if (created != nullptr)
@@ -22,7 +18,7 @@ struct MemoryRegistry : Registry {
         Add(open[key = next++] = full);
         return true;
     }
-    void CloseKey(Key key) override { open.erase(key > 2 ? key : 0); } // the roots stay open
+    void CloseKey(Key key) override { open.erase(key > 2 ? key : 0); } // the root stays open
     bool QueryStringValue(Key key, const std::string& name, std::string& text) override {
         const bool found = entries.count(open.at(key) + "[" + name + "]") != 0;
         text = found ? entries[open[key] + "[" + name + "]"] : "";
@@ -48,7 +44,7 @@ struct MemoryRegistry : Registry {
     }
     bool DeleteKey(Key parent, const std::string& path) override {
         const std::string key = open.at(parent) + "\\" + path;
-        if (entries.count(key) == 0 || (nt && From(key + "\\") != From(key + "]")))
+        if (entries.count(key) == 0 || From(key + "\\") != From(key + "]"))
             return false;
         entries.erase(From(key + "["), From(key + "]"));
         return entries.erase(key) != 0;
@@ -80,10 +76,9 @@ struct MemoryRegistry : Registry {
         return types.count(at) ? "(" + std::to_string(types.at(at)) + ")" : "";
     }
 
-    bool nt;
     int notifications = 0;
     std::map<std::string, std::uint32_t> types; // values that are no strings
-    std::map<std::string, std::string> entries = {{"HKCR", ""}, {"HKCU", ""}};
-    std::map<Key, std::string> open = {{1, "HKCR"}, {2, "HKCU"}};
+    std::map<std::string, std::string> entries = {{"HKCU", ""}};
+    std::map<Key, std::string> open = {{2, "HKCU"}};
     Key next = 3;
 };

@@ -33,7 +33,7 @@ struct Button : CWnd {
         ::SetCursorPos(0, 0); // away from the button, which a real mouse move would light
         SubclassWindow(Window("STATIC", WS_POPUP, 50, 50, 200, 120));
         button.SubclassWindow(Window("BUTTON", WS_CHILD, 40, 30, 24, 22, m_hWnd));
-        button.SetIcons(IDI_OPEN, 0, 0);
+        button.SetIcon(IDI_OPEN);
         button.SetHotBkColor(RGB(232, 228, 220), 0);
         ::SetForegroundWindow(m_hWnd);
         Pump();
