@@ -7,6 +7,7 @@
 
 #include "app/instance.h"
 #include "app/startup.h"
+#include "framework/system_dlls.h"
 #include "framework/text.h"
 #include "playback/web_browser.h"
 #include "program/identity.h"
@@ -15,8 +16,6 @@
 #include "ui/player_dlg.h"
 
 namespace {
-
-CPlayerApp theApp;
 
 // A file or a folder of that name.
 bool FileExists(const std::string& path) {
@@ -33,6 +32,7 @@ std::size_t SystemNameLength(const std::string& name) {
 
 constexpr DWORD kPauseAfterLaunchMs = 50;
 const char kNameTooLongText[] = "指定されたファイル名が長すぎます。";
+const char kNoWindowText[] = "ウィンドウを作成できませんでした。";
 
 // A name as another process must see it: that process has a current folder of its
 // own, so a relative name is completed against this one's first, however long it gets.
@@ -105,9 +105,12 @@ bool CPlayerApp::InitInstance() {
         return false;
 
     AfxEnableControlContainer();
+    OleSession ole; // outlives the window and its browser control
     CPlayerDlg dialog(command.launchIndex, m_szCmdFiles[0], paths, nullptr);
     m_pMainWnd = &dialog;
-    dialog.DoModal();
+    // A window the system cannot make (out of resources, say) is said, not left unseen.
+    if (dialog.DoModal() == -1)
+        ShowMessage(nullptr, kNoWindowText, kErrorCaption, MB_OK);
     m_pMainWnd = nullptr;
     return false;
 }

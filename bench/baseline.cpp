@@ -41,6 +41,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     g_page = commandLine;
     AfxEnableControlContainer();
+    OleSession ole;
     ::DialogBoxParamA(instance, MAKEINTRESOURCEA(1), nullptr, &DialogProc, 0);
     return 0;
 }

@@ -42,14 +42,12 @@ endif()
 configure_file(res/lumaplay.manifest.in ${CMAKE_BINARY_DIR}/generated/lumaplay.manifest @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)
 
-add_executable(Lumaplay WIN32 res/lumaplay.rc framework/no_exceptions.cpp)
+add_executable(Lumaplay WIN32 app/main.cpp res/lumaplay.rc framework/no_exceptions.cpp)
 target_compile_options(Lumaplay PRIVATE ${PRODUCT_FLAGS})
 set_target_properties(Lumaplay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-# The application object lives in player_app.cpp; pull the whole library in so the
-# linker keeps it.
-target_link_libraries(Lumaplay PRIVATE -Wl,--whole-archive lumaplay_win -Wl,--no-whole-archive
-    lumaplay_core advapi32 uuid)
-target_link_options(Lumaplay PRIVATE ${PRODUCT_LINK})
+target_link_libraries(Lumaplay PRIVATE lumaplay_win lumaplay_core advapi32 uuid)
+# The entry point is wWinMain.
+target_link_options(Lumaplay PRIVATE ${PRODUCT_LINK} -municode)
 target_include_directories(Lumaplay PRIVATE ${CMAKE_SOURCE_DIR}/res)
 
 # Test programs that run under Wine: GoogleTest built from source with this toolchain.

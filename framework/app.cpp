@@ -63,7 +63,3 @@ CWaitCursor::CWaitCursor() : m_previous(::SetCursor(::LoadCursorA(nullptr, IDC_W
 CWaitCursor::~CWaitCursor() {
     ::SetCursor(m_previous);
 }
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return AfxGetApp() != nullptr ? AfxGetApp()->Run(instance) : 1;
-}

@@ -1,5 +1,5 @@
-// The application object: one global instance, whose InitInstance the entry point
-// calls once. There is no message loop here; windows run their own modal loops.
+// The application object: the entry point makes one and runs it, which calls its
+// InitInstance once. There is no message loop here; windows run their own modal loops.
 #pragma once
 
 #include <windows.h>

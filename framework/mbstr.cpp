@@ -1,5 +1,7 @@
 #include "framework/mbstr.h"
 
+#include <algorithm>
+#include <charconv>
 #include <climits>
 
 bool IsCp932LeadByte(unsigned char c) {
@@ -32,29 +34,10 @@ int ParseDecimal(const char* text) {
             value = value * 10 + (*p - '0');
         ++p;
     }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
+    return static_cast<int>(std::clamp<long long>(negative ? -value : value, INT_MIN, INT_MAX));
 }
 
 std::string FormatDecimal(int value) {
-    // Done by hand: the program carries no printf machinery for one number.
-    char digits[12];
-    int n = 0;
-    long long v = value;
-    bool negative = v < 0;
-    if (negative)
-        v = -v;
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    std::string text = negative ? "-" : "";
-    while (n > 0)
-        text += digits[--n];
-    return text;
+    char digits[12]; // "-2147483648"
+    return std::string(digits, std::to_chars(digits, digits + sizeof(digits), value).ptr);
 }

@@ -50,6 +50,12 @@ HRESULT OleInitialize(void* reserved) {
     return fn != nullptr ? fn(reserved) : E_FAIL;
 }
 
+void OleUninitialize() {
+    SYSTEM_PROC("ole32.dll", OleUninitialize, void(WINAPI*)());
+    if (fn != nullptr)
+        fn();
+}
+
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out) {
     SYSTEM_PROC("ole32.dll", CoCreateInstance,
                 HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**));

@@ -17,9 +17,26 @@ UINT DragQueryFileW(HDROP drop, UINT index, wchar_t* file, UINT size);
 void DragFinish(HDROP drop);
 void SHChangeNotify(LONG event, UINT flags, const void* item1, const void* item2);
 HRESULT OleInitialize(void* reserved);
+void OleUninitialize();
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out);
 HRESULT OleSetContainedObject(IUnknown* object, BOOL contained);
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 void SysFreeString(BSTR text);
 
 } // namespace sys
+
+// OLE on this thread while it lives (the browser control needs it); shut down again at
+// its end, when it was started here.
+class OleSession {
+  public:
+    OleSession() : m_started(SUCCEEDED(sys::OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (m_started)
+            sys::OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+
+  private:
+    bool m_started;
+};

@@ -191,7 +191,6 @@ void AfxEnableControlContainer() {
     // Common controls first, so the dialog's own controls take the current look.
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     sys::InitCommonControlsEx(&controls);
-    sys::OleInitialize(nullptr);
     WNDCLASSA wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = &HostWindowProc;

@@ -5,10 +5,11 @@
 
 #include <string>
 
+#include "framework/system_dlls.h"
 #include "framework/wnd.h"
 
-// Starts OLE and registers the host window class; called once before the player
-// window is created.
+// Sets up the common controls and registers the host window class; called once before
+// the player window is created. OLE is the caller's, for as long as an OleSession lives.
 void AfxEnableControlContainer();
 
 class CWebBrowser : public CWnd {

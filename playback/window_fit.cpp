@@ -6,11 +6,7 @@
 namespace {
 
 int Clamp(long long value) {
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 // One axis of the fit: start position and extent against the work area's far edge.

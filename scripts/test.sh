@@ -16,29 +16,31 @@ passed=0
 failed=0
 skipped=0
 status=0
-# Adds one CTest run's counts: CTest counts a skipped test among those that passed,
-# so skipped ones are taken out of that figure and counted on their own.
+# Adds one CTest run's counts, from the JUnit report it wrote: what ran and passed, what
+# failed (or did not run), what was skipped. A run that wrote no report counts as failed.
 count_ctest() {
-    local log="$1" summary total bad skip
-    summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
-    if [ -z "$summary" ]; then
-        echo "ERROR: $2 printed no test summary (see $log)." >&2
+    local counts
+    if ! counts=$(python3 -c '
+import sys, xml.etree.ElementTree as ET
+suite = ET.parse(sys.argv[1]).getroot()
+total, failures, skipped = (int(suite.get(k, 0)) for k in ("tests", "failures", "skipped"))
+print(total - failures - skipped, failures, skipped)' "$1" 2>/dev/null); then
+        echo "ERROR: $2 wrote no test report ($1)." >&2
         status=1
         failed=$((failed + 1))
         return
     fi
-    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
-    bad=$(sed -E 's/.*tests passed, ([0-9]+) tests failed.*/\1/' <<<"$summary")
-    skip=$(grep -cE '^[[:space:]]*[0-9]+ - .* \(Skipped\)$' "$log" || true)
-    passed=$((passed + total - bad - skip))
+    read -r ok bad skip <<<"$counts"
+    passed=$((passed + ok))
     failed=$((failed + bad))
     skipped=$((skipped + skip))
 }
 
 for preset in native native-asan; do
-    ctest --preset "$preset" >"build/ctest-$preset.log" 2>&1 || status=1
+    rm -f "build/ctest-$preset.xml"
+    ctest --preset "$preset" --output-junit "$PWD/build/ctest-$preset.xml" >"build/ctest-$preset.log" 2>&1 || status=1
     sed -n '/tests passed, /,$p' "build/ctest-$preset.log"
-    count_ctest "build/ctest-$preset.log" "$preset"
+    count_ctest "build/ctest-$preset.xml" "$preset"
 done
 
 # Each fuzz target counts as one test: it passes when it runs its time without a crash.
@@ -50,17 +52,18 @@ failed=$((failed + $(grep -c ': FAILED' "$fuzz_log" || true)))
 # One CTest run of the current build's Windows tests (all, or those args select) under
 # the locale given, whose code page Wine takes for the system's.
 run_windows_tests() {
-    local log="build/ctest-$1-${3%%.*}.log"
+    local log="build/ctest-$1-${3%%.*}.log" report="$PWD/build/ctest-$1-${3%%.*}.xml"
     echo "-- $3"
+    rm -f "$report"
     # shellcheck disable=SC2086
-    ctest --preset "$1" $2 -V >"$log" 2>&1 || status=1
+    ctest --preset "$1" $2 -V --output-junit "$report" >"$log" 2>&1 || status=1
     # The tests that failed or were skipped (with the reason each skipped one gave),
     # then the summary.
     grep -E '^ *[0-9]+/[0-9]+ Test .*(Failed|Skipped|Not Run|Timeout)' "$log" || true
     grep -A1 -E '^[0-9]+: .*: Skipped$' "$log" | sed -nE 's/^[0-9]+: (.+)$/  skipped because: \1/p' |
         grep -v ': Skipped$' || true
     sed -n '/tests passed, /,$p' "$log"
-    count_ctest "$log" "$1 ($3)"
+    count_ctest "$report" "$1 ($3)"
 }
 
 trap stop_wine EXIT

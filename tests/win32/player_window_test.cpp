@@ -5,7 +5,6 @@
 
 #include <fstream>
 
-#include "app/player_app.h"
 #include "controls/flat_icon_button.h"
 #include "playback/web_browser.h"
 #include "res/resource.h"
@@ -94,6 +93,7 @@ TEST(FlatButton, LookAndMouse) {
 
 TEST(WebBrowserHost, NavigatesToAPlainPath) {
     AfxEnableControlContainer();
+    OleSession ole;
     HWND parent = Window("STATIC", WS_POPUP, 0, 0, 400, 300);
     CWebBrowser browser;
     browser.SubclassWindow(Window(WEBBROWSER_CLSID_STRING, WS_CHILD, 0, 20, 300, 200, parent));
