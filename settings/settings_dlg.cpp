@@ -1,5 +1,8 @@
 #include "settings/settings_dlg.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/text.h"
 #include "res/resource.h"
 #include "settings/file_type_registry.h"
@@ -19,35 +22,42 @@ const char kAssociationFailedText[] = "ファイルの関連付けを変更で�
 CSettingsDlg::CSettingsDlg(const std::string& iniPath, const std::string& programPath)
     : CDialog(IDD_SETTINGS_DIALOG, nullptr), m_strIniPath(iniPath), m_strProgramPath(programPath) {}
 
+namespace {
+
+// The dialog's settings in the order it takes its fields.
+std::vector<const SettingRow*> DialogRows() {
+    std::vector<const SettingRow*> rows;
+    for (const SettingRow& row : kSettingRows)
+        if (row.controlId != 0)
+            rows.push_back(&row);
+    std::sort(rows.begin(), rows.end(),
+              [](const SettingRow* a, const SettingRow* b) { return a->exchangeOrder < b->exchangeOrder; });
+    return rows;
+}
+
+} // namespace
+
 void CSettingsDlg::DoDataExchange(CDataExchange* dx) {
-    DDX_Text(dx, IDC_DEFAULT_WIDTH, m_nDefaultWidth);
-    if (m_bCheckRange)
-        DDV_MinMaxInt(dx, m_nDefaultWidth, kMinDefaultSize, kMaxDefaultSize);
-    DDX_Text(dx, IDC_DEFAULT_HEIGHT, m_nDefaultHeight);
-    if (m_bCheckRange)
-        DDV_MinMaxInt(dx, m_nDefaultHeight, kMinDefaultSize, kMaxDefaultSize);
-    DDX_Text(dx, IDC_START_POS_Y, m_nStartPosY);
-    DDX_Check(dx, IDC_ASK_SIZE, m_bAskSize);
-    DDX_Check(dx, IDC_USE_START_POS, m_bUseStartPos);
-    DDX_Text(dx, IDC_START_POS_X, m_nStartPosX);
-    DDX_Check(dx, IDC_SINGLE_INSTANCE, m_bSingleInstance);
-    DDX_Check(dx, IDC_ASSOC_PCH, m_bAssocPch);
-    DDX_Check(dx, IDC_ASSOC_SPCH, m_bAssocSpch);
+    // A range is checked only when OK takes the fields: the framework's check does
+    // nothing when the fields are being filled.
+    for (const SettingRow* row : DialogRows()) {
+        int& value = m_values[row->key];
+        if (row->field == SettingField::Check) {
+            DDX_Check(dx, row->controlId, value);
+            continue;
+        }
+        DDX_Text(dx, row->controlId, value);
+        if (row->minValue <= row->maxValue)
+            DDV_MinMaxInt(dx, value, row->minValue, row->maxValue);
+    }
 }
 
 BOOL CSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_nDefaultWidth = ReadIntSetting(m_strIniPath, IntSetting::DefaultWidth);
-    m_nDefaultHeight = ReadIntSetting(m_strIniPath, IntSetting::DefaultHeight);
-    m_nStartPosX = ReadIntSetting(m_strIniPath, IntSetting::StartPosX);
-    m_nStartPosY = ReadIntSetting(m_strIniPath, IntSetting::StartPosY);
-    m_bAskSize = ReadIntSetting(m_strIniPath, IntSetting::AskCanvasSize);
-    m_bUseStartPos = ReadIntSetting(m_strIniPath, IntSetting::FixedStartPos);
-    m_bSingleInstance = ReadIntSetting(m_strIniPath, IntSetting::SingleInstance);
-    m_bAssocPch = ReadIntSetting(m_strIniPath, IntSetting::AssociatePch);
-    m_bAssocSpch = ReadIntSetting(m_strIniPath, IntSetting::AssociateSpch);
-    m_bAssocPchAtOpen = m_bAssocPch;
-    m_bAssocSpchAtOpen = m_bAssocSpch;
+    for (const SettingRow* row : DialogRows())
+        m_values[row->key] = ReadIntSetting(m_strIniPath, row->key);
+    m_bAssocPchAtOpen = m_values[IntSetting::AssociatePch];
+    m_bAssocSpchAtOpen = m_values[IntSetting::AssociateSpch];
     UpdateData(false);
     OnUseStartPos();
     OnSingleInstance();
@@ -56,22 +66,20 @@ BOOL CSettingsDlg::OnInitDialog() {
 
 void CSettingsDlg::TakeCheckBoxes() {
     CDataExchange dx(this, true);
-    DDX_Check(&dx, IDC_ASK_SIZE, m_bAskSize);
-    DDX_Check(&dx, IDC_USE_START_POS, m_bUseStartPos);
-    DDX_Check(&dx, IDC_SINGLE_INSTANCE, m_bSingleInstance);
-    DDX_Check(&dx, IDC_ASSOC_PCH, m_bAssocPch);
-    DDX_Check(&dx, IDC_ASSOC_SPCH, m_bAssocSpch);
+    for (const SettingRow* row : DialogRows())
+        if (row->field == SettingField::Check)
+            DDX_Check(&dx, row->controlId, m_values[row->key]);
 }
 
 void CSettingsDlg::OnUseStartPos() {
     TakeCheckBoxes();
     for (int id : {IDC_START_POS_TIMES, IDC_START_POS_X, IDC_START_POS_Y})
-        ::EnableWindow(GetDlgItem(id), m_bUseStartPos != 0);
+        ::EnableWindow(GetDlgItem(id), m_values[IntSetting::FixedStartPos] != 0);
 }
 
 void CSettingsDlg::OnSingleInstance() {
     TakeCheckBoxes();
-    if (m_bSingleInstance != 0) {
+    if (m_values[IntSetting::SingleInstance] != 0) {
         ::EnableWindow(GetDlgItem(IDC_USE_START_POS), TRUE);
         OnUseStartPos();
         return;
@@ -80,25 +88,10 @@ void CSettingsDlg::OnSingleInstance() {
         ::EnableWindow(GetDlgItem(id), FALSE);
 }
 
-SettingsValues CSettingsDlg::Values() const {
-    SettingsValues v;
-    v.defaultWidth = m_nDefaultWidth;
-    v.defaultHeight = m_nDefaultHeight;
-    v.startPosX = m_nStartPosX;
-    v.startPosY = m_nStartPosY;
-    v.askSize = m_bAskSize;
-    v.useStartPos = m_bUseStartPos;
-    v.singleInstance = m_bSingleInstance;
-    v.assocPch = m_bAssocPch;
-    v.assocSpch = m_bAssocSpch;
-    return v;
-}
-
 void CSettingsDlg::OnOK() {
-    m_bCheckRange = true;
-    bool taken = UpdateData(true);
-    m_bCheckRange = false;
-    if (const char* warning = CanvasSizeWarning(m_nDefaultWidth, m_nDefaultHeight)) {
+    const bool taken = UpdateData(true);
+    if (const char* warning = CanvasSizeWarning(m_values[IntSetting::DefaultWidth],
+                                                m_values[IntSetting::DefaultHeight])) {
         ShowMessage(m_hWnd, warning, kWarningCaption, MB_OK);
         return;
     }
@@ -107,7 +100,7 @@ void CSettingsDlg::OnOK() {
     if (!taken)
         return;
 
-    const SettingsValues values = Values();
+    const SettingsValues& values = m_values;
     bool saved = true;
     {
         SettingsLock lock; // the nine keys reach the file together

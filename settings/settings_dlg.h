@@ -20,7 +20,6 @@ class CSettingsDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 
   private:
-    SettingsValues Values() const;
     // Registers and unregisters what the check boxes changed; false when the system
     // refused one of them.
     bool ApplyAssociations(const SettingsValues& values);
@@ -31,14 +30,5 @@ class CSettingsDlg : public CDialog {
     const std::string m_strProgramPath;
     int m_bAssocPchAtOpen = 0;
     int m_bAssocSpchAtOpen = 0;
-    int m_nDefaultWidth = 0;
-    int m_nDefaultHeight = 0;
-    int m_nStartPosY = 0;
-    int m_bAskSize = 0;
-    int m_bUseStartPos = 0;
-    int m_nStartPosX = 0;
-    int m_bSingleInstance = 0;
-    int m_bAssocPch = 0;
-    int m_bAssocSpch = 0;
-    bool m_bCheckRange = false; // the size range is checked only when OK confirms
+    SettingsValues m_values; // those of the dialog's fields, by key
 };

@@ -1,45 +1,40 @@
 #include "settings/settings_keys.h"
 
 #include "framework/mbstr.h"
+#include "res/resource.h"
 
 const char kSettingsSection[] = "SETUP";
 const char kLastDirKey[] = "LASTDIR";
 
-namespace {
-
-struct IntSettingInfo {
-    IntSetting key;
-    const char* name;
-    int defaultValue;
-};
-
-// In enum order.
-const IntSettingInfo kIntSettings[] = {
-    {IntSetting::AskCanvasSize, "CK_SET1", 1},
-    {IntSetting::FixedStartPos, "CK_SET2", 0},
-    {IntSetting::SingleInstance, "CK_SET3", 1},
-    {IntSetting::AssociatePch, "CK_SET4", 0},
-    {IntSetting::AssociateSpch, "CK_SET5", 0},
-    {IntSetting::DefaultWidth, "PB_SZX", 300},
-    {IntSetting::DefaultHeight, "PB_SZY", 300},
-    {IntSetting::StartPosX, "ST_POSX", 0},
-    {IntSetting::StartPosY, "ST_POSY", 0},
+const SettingRow kSettingRows[kIntSettingCount] = {
+    {IntSetting::DefaultWidth, "PB_SZX", 300, IDC_DEFAULT_WIDTH, SettingField::Number, 0,
+     kMinDefaultSize, kMaxDefaultSize},
+    {IntSetting::DefaultHeight, "PB_SZY", 300, IDC_DEFAULT_HEIGHT, SettingField::Number, 1,
+     kMinDefaultSize, kMaxDefaultSize},
+    {IntSetting::StartPosX, "ST_POSX", 0, IDC_START_POS_X, SettingField::Number, 5},
+    {IntSetting::StartPosY, "ST_POSY", 0, IDC_START_POS_Y, SettingField::Number, 2},
+    {IntSetting::AskCanvasSize, "CK_SET1", 1, IDC_ASK_SIZE, SettingField::Check, 3},
+    {IntSetting::FixedStartPos, "CK_SET2", 0, IDC_USE_START_POS, SettingField::Check, 4},
+    {IntSetting::SingleInstance, "CK_SET3", 1, IDC_SINGLE_INSTANCE, SettingField::Check, 6},
+    {IntSetting::AssociatePch, "CK_SET4", 0, IDC_ASSOC_PCH, SettingField::Check, 7},
+    {IntSetting::AssociateSpch, "CK_SET5", 0, IDC_ASSOC_SPCH, SettingField::Check, 8},
     {IntSetting::SavedPosX, "SV_POSX", kNoSavedPosition},
     {IntSetting::SavedPosY, "SV_POSY", kNoSavedPosition},
 };
 
-const IntSettingInfo& Info(IntSetting key) {
-    return kIntSettings[static_cast<int>(key)];
+const SettingRow& SettingInfo(IntSetting key) {
+    for (const SettingRow& row : kSettingRows)
+        if (row.key == key)
+            return row;
+    return kSettingRows[0]; // every key has its row
 }
 
-} // namespace
-
 const char* SettingName(IntSetting key) {
-    return Info(key).name;
+    return SettingInfo(key).name;
 }
 
 int SettingDefault(IntSetting key) {
-    return Info(key).defaultValue;
+    return SettingInfo(key).defaultValue;
 }
 
 int ParseSettingValue(const std::string& text, IntSetting key) {

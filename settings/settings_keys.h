@@ -1,5 +1,5 @@
-// The settings kept in section "SETUP" of Lumaplay.ini, with the one default each key
-// has wherever it is read.
+// The settings kept in section "SETUP" of Lumaplay.ini, one table row each: its key, the
+// one default it has wherever it is read, and how the settings dialog shows it.
 #pragma once
 
 #include <string>
@@ -18,6 +18,35 @@ enum class IntSetting {
     StartPosY,      // ST_POSY
     SavedPosX,      // SV_POSX
     SavedPosY,      // SV_POSY
+};
+constexpr int kIntSettingCount = static_cast<int>(IntSetting::SavedPosY) + 1;
+
+constexpr int kMinDefaultSize = 100;
+constexpr int kMaxDefaultSize = 10000;
+
+// How the settings dialog shows a setting.
+enum class SettingField { None, Number, Check };
+
+struct SettingRow {
+    IntSetting key;
+    const char* name; // the INI key
+    int defaultValue;
+    int controlId = 0; // the settings dialog's control; 0: not in the dialog
+    SettingField field = SettingField::None;
+    int exchangeOrder = 0; // the dialog takes its fields in this order
+    int minValue = 1;      // a range checked when OK takes the field (none where min > max)
+    int maxValue = 0;
+};
+
+// Every integer setting, in the order the settings dialog writes them.
+extern const SettingRow kSettingRows[kIntSettingCount];
+const SettingRow& SettingInfo(IntSetting key);
+
+// Every setting's value, by key.
+struct SettingsValues {
+    int values[kIntSettingCount] = {};
+    int& operator[](IntSetting key) { return values[static_cast<int>(key)]; }
+    int operator[](IntSetting key) const { return values[static_cast<int>(key)]; }
 };
 
 extern const char kLastDirKey[]; // "LASTDIR", a folder; its default is the program folder

@@ -19,28 +19,23 @@ const char* CanvasSizeWarning(int width, int height) {
 }
 
 std::vector<std::pair<IntSetting, int>> SettingsToWrite(const SettingsValues& v) {
-    return {
-        {IntSetting::DefaultWidth, v.defaultWidth},
-        {IntSetting::DefaultHeight, v.defaultHeight},
-        {IntSetting::StartPosX, v.startPosX},
-        {IntSetting::StartPosY, v.startPosY},
-        {IntSetting::AskCanvasSize, v.askSize},
-        {IntSetting::FixedStartPos, v.useStartPos},
-        {IntSetting::SingleInstance, v.singleInstance},
-        {IntSetting::AssociatePch, v.assocPch},
-        {IntSetting::AssociateSpch, v.assocSpch},
-    };
+    std::vector<std::pair<IntSetting, int>> writes;
+    for (const SettingRow& row : kSettingRows)
+        if (row.controlId != 0)
+            writes.emplace_back(row.key, v[row.key]);
+    return writes;
 }
 
 std::vector<AssociationChange> AssociationChanges(int pchAtOpen, int spchAtOpen,
                                                   const SettingsValues& values) {
     std::vector<AssociationChange> changes;
-    if (values.assocPch != pchAtOpen)
-        changes.push_back({IntSetting::AssociatePch, kProgIdBase, ".pch", values.assocPch != 0, 7,
+    const int pch = values[IntSetting::AssociatePch], spch = values[IntSetting::AssociateSpch];
+    if (pch != pchAtOpen)
+        changes.push_back({IntSetting::AssociatePch, kProgIdBase, ".pch", pch != 0, 7,
                            "Lumaplay-PaintBBS-PCH"});
-    if (values.assocSpch != spchAtOpen)
+    if (spch != spchAtOpen)
         changes.push_back({IntSetting::AssociateSpch, std::string(kProgIdBase) + "SPCH", ".spch",
-                           values.assocSpch != 0, 9, "Lumaplay-ShiPaint-SPCH"});
+                           spch != 0, 9, "Lumaplay-ShiPaint-SPCH"});
     return changes;
 }
 

@@ -8,27 +8,12 @@
 #include "settings/file_type_registry.h"
 #include "settings/settings_keys.h"
 
-struct SettingsValues {
-    int defaultWidth = 0;   // PB_SZX
-    int defaultHeight = 0;  // PB_SZY
-    int startPosX = 0;      // ST_POSX
-    int startPosY = 0;      // ST_POSY
-    int askSize = 0;        // CK_SET1
-    int useStartPos = 0;    // CK_SET2
-    int singleInstance = 0; // CK_SET3
-    int assocPch = 0;       // CK_SET4
-    int assocSpch = 0;      // CK_SET5
-};
-
-constexpr int kMinDefaultSize = 100;
-constexpr int kMaxDefaultSize = 10000;
-
 // The warning for a default canvas size out of range, checked in the order width
 // below, width above, height below, height above; nullptr when both are in range.
 const char* CanvasSizeWarning(int width, int height);
 extern const char kWarningCaption[]; // "WORNING"
 
-// The nine keys in the order they are written, with their values.
+// The settings the dialog shows, in the order they are written, with their values.
 std::vector<std::pair<IntSetting, int>> SettingsToWrite(const SettingsValues& values);
 
 // One change of an association: the removal always, the registration when turned on.

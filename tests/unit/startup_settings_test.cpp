@@ -94,6 +94,12 @@ static std::string Field(const char* text) {
     int value = 0;
     return ParseExchangeInt(text, value) ? std::to_string(value) + " " : "- ";
 }
+// The dialog's values with the two association boxes as given.
+static SettingsValues Boxes(int pch, int spch) {
+    SettingsValues v;
+    v[IntSetting::AssociatePch] = pch, v[IntSetting::AssociateSpch] = spch;
+    return v;
+}
 static std::string Changes(int pchAtOpen, int spchAtOpen, const SettingsValues& boxes) {
     std::string text;
     for (const auto& c : AssociationChanges(pchAtOpen, spchAtOpen, boxes))
@@ -125,8 +131,8 @@ TEST(Settings, KeysDialogFieldsAndChecks) {
          "[SETUP]\r\nA=1\r\n; note\r\nSV_POSY=-3\r\n\r\n[B]\ny=2"},
         {SetIniValue("[SETUP]\r\nA=1", "SETUP", "B", "") + "|" + SetIniValue("[{]\nSV_POSX", "[", "SV_POSX", "2"),
          "[SETUP]\r\nA=1\r\nB=\r\n|[{]\nSV_POSX\r\n[[]\r\nSV_POSX=2\r\n"},
-        {Changes(1, 0, {0, 0, 0, 0, 0, 0, 0, 1, 0}), ""}, // boxes as they were: nothing
-        {Changes(5, 1, {0, 0, 0, 0, 0, 0, 0, 1, 0}),      // 5 in the INI file is not a tick
+        {Changes(1, 0, Boxes(1, 0)), ""}, // boxes as they were: nothing
+        {Changes(5, 1, Boxes(1, 0)),      // 5 in the INI file is not a tick
          "Quenby_Lumaplay.pch+7 Quenby_LumaplaySPCH.spch-9 "},
     });
 }
@@ -144,7 +150,7 @@ TEST(Settings, AssociationRefusedThenTriedAgain) {
     const auto pressOk = [&] {
         std::string text;
         for (const auto& [setting, state] :
-             ApplyAssociationChanges(types, "C:\\L.exe", pch, spch, {0, 0, 0, 0, 0, 0, 0, 1, 1}))
+             ApplyAssociationChanges(types, "C:\\L.exe", pch, spch, Boxes(1, 1)))
             text += std::string(SettingName(setting)) + "=" + Nums(state) + " ";
         return text + "| " + Nums(pch, spch);
     };
