@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plants the faults of faults/ one at a time (or only those named), rebuilds, and runs
-# the tests cheapest first until one fails: the native unit tests, then the Windows
-# tests of the first Windows build this machine runs. The suite must catch every
+# the tests cheapest first until one fails: the native unit tests (not the check that
+# every fault plants, which a planted fault fails by itself), then the Windows tests of
+# the first Windows build this machine runs. The suite must catch every
 # fault on the list, before and after any change to the tests.
 # Each fault is found by its lines, not their numbers (scripts/fault.py), so a change
 # that keeps those lines keeps it plantable; every fault asked for is checked first.
@@ -70,7 +71,7 @@ for patch in "${patches[@]}"; do
         >"$logs/$name.build.log" 2>&1; then
         echo "$name: does not build (see $logs/$name.build.log)"
         broken=$((broken + 1))
-    elif ! ctest --preset native --stop-on-failure >"$logs/$name.native.log" 2>&1; then
+    elif ! ctest --preset native -E '^Faults\.' --stop-on-failure >"$logs/$name.native.log" 2>&1; then
         echo "$name: caught by $(first_failure "$logs/$name.native.log")"
         caught=$((caught + 1))
     else
