@@ -20,6 +20,7 @@ add_library(lumaplay_win STATIC
     app/instance.cpp
     app/player_app.cpp
     playback/web_browser.cpp
+    playback/work_files.cpp
     settings/settings_store.cpp
     settings/canvas_size_dlg.cpp
     settings/registry_win.cpp

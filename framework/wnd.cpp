@@ -35,6 +35,12 @@ HWND FrontPopup(HWND owner) {
     return found;
 }
 
+Rect DesktopWorkArea() {
+    RECT work = {};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return Rect{work.left, work.top, work.right, work.bottom};
+}
+
 void PlaceInsideWorkArea(HWND hwnd) {
     HWND owner = ::GetWindow(hwnd, GW_OWNER);
     MONITORINFO monitor = {};

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "framework/geometry.h"
+
 class CWnd;
 
 // One row of a message map: a message (or, for WM_COMMAND, a command id) and the
@@ -41,6 +43,10 @@ void BringToForeground(HWND hwnd);
 // The dialog or message box a window shows in front of itself (nested ones: the one on
 // top), else the window itself.
 HWND FrontPopup(HWND owner);
+
+// The desktop's work area (the primary monitor's, less the taskbar): what the player
+// window's start position and fit measure against.
+Rect DesktopWorkArea();
 
 // Moves a window wholly inside the work area of its owner's monitor: centred on a
 // visible owner, else on that work area, and moved in where it would stand out.

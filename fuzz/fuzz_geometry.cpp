@@ -1,8 +1,7 @@
 // Fit, placement and start positions for any geometry, canvas size, launch index or INI value.
 #include <cstring>
 
-#include "playback/window_fit.h"
-#include "ui/window_rules.h"
+#include "ui/placement.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     int v[23] = {};

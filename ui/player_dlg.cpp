@@ -17,6 +17,7 @@
 #include "settings/settings_store.h"
 #include "ui/about_dlg.h"
 #include "ui/layout.h"
+#include "ui/placement.h"
 #include "ui/window_rules.h"
 
 namespace {
@@ -38,22 +39,6 @@ Rect WindowRect(HWND hwnd) {
     RECT r;
     ::GetWindowRect(hwnd, &r);
     return ToRect(r);
-}
-
-// Removes the work files, and their siblings, whose mark no running window holds.
-void RemoveEndedWorkFiles(const std::string& workDir) {
-    WIN32_FIND_DATAW found;
-    HANDLE find = ::FindFirstFileW(Widen(workDir + "/lum*").c_str(), &found);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &found)) {
-        const std::string name = Narrow(found.cFileName), own = WorkFileOwnName(name);
-        if (own.empty())
-            continue;
-        UniqueHandle mark(::OpenMutexW(SYNCHRONIZE, FALSE, Widen(WorkFileMark(workDir, own)).c_str()));
-        if (!mark.valid() && ::GetLastError() == ERROR_FILE_NOT_FOUND)
-            ::DeleteFileW(Widen(workDir + "/" + name).c_str());
-    }
-    if (find != INVALID_HANDLE_VALUE)
-        ::FindClose(find);
 }
 
 // Posted when the window becomes free with handed-over files waiting.
@@ -82,43 +67,11 @@ END_MESSAGE_MAP()
 CPlayerDlg::CPlayerDlg(int launchIndex, const std::string& firstFile, const ProgramPaths& paths,
                        CWnd* parent)
     : CDialog(IDD_PLAYER_DIALOG, parent), m_strIniPath(paths.iniPath), m_strAppDir(paths.appDir),
-      m_strWorkDir(paths.workDir), m_strProgramPath(paths.programPath),
-      m_strWindowMark(paths.exeName), m_nLaunchIndex(launchIndex), m_strPchPath(firstFile),
-      m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {
+      m_strProgramPath(paths.programPath), m_strWindowMark(paths.exeName),
+      m_nLaunchIndex(launchIndex), m_strPchPath(firstFile), m_work(paths.workDir),
+      m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
-    // The work area: two fresh files in "Work" beside the program, made unique across
-    // running instances by being created at once, each with its mark; then the files of
-    // runs that have ended go.
-    const std::wstring workDir = Widen(m_strWorkDir);
-    ::CreateDirectoryW(workDir.c_str(), nullptr);
-    UniqueHandle folder(::CreateMutexW(nullptr, FALSE, Widen(WorkFolderMark(m_strWorkDir)).c_str()));
-    // A holder that ended without letting go leaves it abandoned, which still grants it.
-    const bool held = folder.valid() && ::WaitForSingleObject(folder.get(), 10000) != WAIT_TIMEOUT;
-    for (int i = 0; i < 2; ++i) {
-        char* path = i == 0 ? m_szPagePath : m_szPchCopyPath;
-        wchar_t name[MAX_PATH] = {};
-        const std::string made = ::GetTempFileNameW(workDir.c_str(), L"lum", 0, name) ? Narrow(name) : "";
-        if (made.empty() || made.size() >= sizeof(m_szPagePath))
-            continue;
-        std::memcpy(path, made.c_str(), made.size() + 1);
-        const PathParts parts = SplitPath(made);
-        const std::string mark = WorkFileMark(m_strWorkDir, parts.name + parts.ext);
-        m_workMarks[i].reset(::CreateMutexW(nullptr, FALSE, Widen(mark).c_str()));
-    }
-    RemoveEndedWorkFiles(m_strWorkDir);
-    if (held)
-        ::ReleaseMutex(folder.get());
-    m_strPchRelPath = WorkRelativePath(m_szPchCopyPath);
-}
-
-CPlayerDlg::~CPlayerDlg() {
-    // Only this window's own two files go; the folder goes when no one else uses it.
-    if (m_szPagePath[0] != '\0')
-        ::DeleteFileW(Widen(m_szPagePath).c_str());
-    if (m_szPchCopyPath[0] != '\0')
-        ::DeleteFileW(Widen(m_szPchCopyPath).c_str());
-    ::RemoveDirectoryW(Widen(m_strWorkDir).c_str());
-}
+CPlayerDlg::~CPlayerDlg() = default; // the work files go with m_work
 
 void CPlayerDlg::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_PCH_PATH, m_strPchPath);
@@ -225,11 +178,9 @@ bool CPlayerDlg::PlaceAtStart() {
     int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     StartPosition pos;
     if (ReadIntSetting(m_strIniPath, IntSetting::FixedStartPos) != 0) {
-        RECT work;
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
         pos = FixedStartPosition(ReadIntSetting(m_strIniPath, IntSetting::StartPosX),
                                  ReadIntSetting(m_strIniPath, IntSetting::StartPosY), window,
-                                 screenWidth, screenHeight, ToRect(work));
+                                 screenWidth, screenHeight, DesktopWorkArea());
         ::SetWindowPos(m_hWnd, HWND_TOP, pos.x, pos.y, 0, 0, SWP_NOSIZE | HiddenMoveFlags());
         if (m_strPchPath.empty())
             ::ShowWindow(m_hWnd, SW_SHOW);

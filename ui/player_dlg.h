@@ -12,8 +12,9 @@
 #include "framework/handles.h"
 #include "playback/probe.h"
 #include "playback/web_browser.h"
-#include "playback/window_fit.h"
+#include "playback/work_files.h"
 #include "program/paths.h"
+#include "ui/placement.h"
 
 class CPlayerDlg : public CDialog {
   public:
@@ -97,18 +98,13 @@ class CPlayerDlg : public CDialog {
     // What the window was made with.
     const std::string m_strIniPath;
     const std::string m_strAppDir;
-    const std::string m_strWorkDir;
     const std::string m_strProgramPath;
     const std::string m_strWindowMark; // property that marks a player window of this program
     const int m_nLaunchIndex;
 
-    // The file shown in the path box, and the window's two work files (UTF-8: a program
-    // folder of any name fits).
+    // The file shown in the path box, and the window's two work files.
     std::string m_strPchPath;
-    char m_szPagePath[3 * MAX_PATH] = {};
-    char m_szPchCopyPath[3 * MAX_PATH] = {};
-    std::string m_strPchRelPath; // the copy as the page names it
-    UniqueHandle m_workMarks[2]; // held while the window lives: its work files are in use
+    CWorkFiles m_work;
 
     CWebBrowser m_browser;
     CFlatIconButton m_btnOpen;

@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include <optional>
-#include <vector>
 
 #include "framework/app.h"
-#include "framework/files.h"
 #include "framework/handles.h"
 #include "framework/text.h"
 #include "playback/page.h"
-#include "playback/window_fit.h"
-#include "program/paths.h"
 #include "res/resource.h"
 #include "settings/canvas_size_dlg.h"
 #include "settings/settings_store.h"
@@ -31,117 +27,6 @@ const char kTooLargeText[] = "指定されたPCHファイルが大きすぎま�
 // Far above any animation the applets record (a few megabytes): a larger file is refused
 // rather than copied.
 constexpr long long kMaxAnimationBytes = 256LL << 20;
-
-// A work file is replaced only once its new bytes are all there: they go to a sibling
-// ("~") first, which then takes the file's place. A full disk or a file held open
-// elsewhere leaves the old one whole, and the failure is reported.
-std::wstring Sibling(const char* path) {
-    return Widen(path) + L"~";
-}
-
-bool WriteSibling(const char* path, const std::string& text) {
-    return WriteWholeFile(Sibling(path), text);
-}
-
-bool Replace(const std::wstring& from, const std::wstring& to) {
-    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-}
-
-// The initial page alone. Empty path: the work files could not be made at all.
-bool WriteWorkFile(const char* path, const std::string& text) {
-    if (path[0] == '\0')
-        return false;
-    if (WriteSibling(path, text) && Replace(Sibling(path), Widen(path)))
-        return true;
-    ::DeleteFileW(Sibling(path).c_str());
-    return false;
-}
-
-struct CopyJob {
-    HANDLE from;
-    HANDLE to;
-    bool done;
-};
-
-DWORD WINAPI CopyFromStart(void* param) {
-    CopyJob& job = *static_cast<CopyJob*>(param);
-    LARGE_INTEGER start = {};
-    bool ok = ::SetFilePointerEx(job.from, start, nullptr, FILE_BEGIN) != FALSE;
-    std::vector<char> buffer(1 << 18);
-    for (DWORD read = 1, written = 0; ok && read > 0;)
-        ok = ::ReadFile(job.from, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) &&
-             (read == 0 || (::WriteFile(job.to, buffer.data(), read, &written, nullptr) && written == read));
-    job.done = ok;
-    return 0;
-}
-
-// Copies the open file on a thread of its own while this one goes on painting and
-// answering (a hand-off waits in the queue, as during any play); keys and clicks wait
-// until the copy is done. The new copy is made here, before anything is answered, so
-// that it is there all the while.
-bool CopyWhileAnswering(HANDLE from, const std::wstring& to) {
-    UniqueHandle out(::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    CopyJob job = {from, out.get(), false};
-    if (!out.valid())
-        return false;
-    UniqueHandle thread(::CreateThread(nullptr, 0, &CopyFromStart, &job, 0, nullptr));
-    if (!thread.valid()) {
-        CopyFromStart(&job);
-        return out.Close() && job.done;
-    }
-    HANDLE wait = thread.get();
-    const UINT ranges[][2] = {{0, WM_NCMOUSEMOVE - 1}, {WM_NCXBUTTONDBLCLK + 1, WM_KEYFIRST - 1},
-                              {WM_KEYLAST + 1, WM_MOUSEFIRST - 1}, {WM_MOUSELAST + 1, 0xFFFFFFFF}};
-    while (::MsgWaitForMultipleObjects(1, &wait, FALSE, INFINITE,
-                                       QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT | QS_TIMER) ==
-           WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        for (const auto& range : ranges)
-            while (::PeekMessageW(&msg, nullptr, range[0], range[1], PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
-                    ::PostQuitMessage(static_cast<int>(msg.wParam)); // for the loop outside
-                    break;
-                }
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-    }
-    return out.Close() && job.done;
-}
-
-// The copy and the page that names its applet change together or not at all: the old
-// copy steps aside first and comes back when the page cannot follow it.
-bool PutPlayInPlace(const char* copy, HANDLE source, const char* page, const std::string& text) {
-    if (copy[0] == '\0' || page[0] == '\0')
-        return false;
-    const std::wstring copyPath = Widen(copy), pagePath = Widen(page), old = copyPath + L"~old";
-    bool done = CopyWhileAnswering(source, Sibling(copy)) &&
-                WriteSibling(page, text) && Replace(copyPath, old);
-    if (done && !(Replace(Sibling(copy), copyPath) && Replace(Sibling(page), pagePath))) {
-        Replace(old, copyPath);
-        done = false;
-    }
-    for (const std::wstring& left : {Sibling(copy), Sibling(page), old})
-        ::DeleteFileW(left.c_str());
-    return done;
-}
-
-// The program folder as the page gives it to the applet. The page is Shift_JIS, so the
-// folder is written in Shift_JIS; a folder with a character Shift_JIS lacks goes by its
-// short name, and where it has none, as a file URL of its UTF-8 bytes.
-std::string PageFolder(const std::string& appDir) {
-    std::string sjis;
-    if (ToCodePage(932, Widen(appDir), sjis))
-        return sjis;
-    const std::wstring shortForm =
-        ShortPathIn(932, Widen(ReplaceAll(appDir, "/", "\\")));
-    if (!shortForm.empty() && ToCodePage(932, shortForm, sjis)) {
-        sjis = NormalizeShiftJisSeparators(sjis);
-        return sjis.back() == '/' ? sjis : sjis + "/";
-    }
-    return FileUrl(appDir);
-}
 
 } // namespace
 
@@ -241,57 +126,41 @@ void CPlayerDlg::OnPlay() {
     ::GetWindowRect(m_hWnd, &window);
     RECT client;
     ::GetClientRect(m_browser.m_hWnd, &client);
-    RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const Rect workArea{work.left, work.top, work.right, work.bottom};
-    // A maximised window stays so: the fit becomes the size it is restored to, worked
-    // out from where it was restored to before (its placement is in coordinates of the
-    // work area), with the frame it has now.
+    const Rect workArea = DesktopWorkArea();
+    // A maximised window's place when restored is kept in coordinates of the work area.
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     const bool maximised = ::IsZoomed(m_hWnd) && ::GetWindowPlacement(m_hWnd, &placement);
-    Rect from{window.left, window.top, window.right, window.bottom};
-    if (maximised) {
-        from.left = placement.rcNormalPosition.left + work.left;
-        from.top = placement.rcNormalPosition.top + work.top;
-        from.right = from.left + (window.right - window.left);
-        from.bottom = from.top + (window.bottom - window.top);
-    }
-    FitResult fit = FitWindowToCanvas({from,
-                                       client.right - client.left,
-                                       client.bottom - client.top,
-                                       ::GetSystemMetrics(SM_CXVSCROLL),
-                                       workArea,
-                                       size.width,
-                                       size.height,
-                                       MinimumWidth(window)});
-    // The page scrolls where the canvas does not fit the window it is shown in.
-    const bool scroll = fit.scroll || (maximised && (fit.width > window.right - window.left ||
-                                                     fit.height > window.bottom - window.top));
+    const Rect now{window.left, window.top, window.right, window.bottom};
+    const Rect restored{placement.rcNormalPosition.left + workArea.left,
+                        placement.rcNormalPosition.top + workArea.top, 0, 0};
+    // Only the play made at start-up in remembered-position mode is cascaded or
+    // centred; later plays keep the window where it is.
+    const bool startup = m_nStartStage == StartStage::PlayingRemembered;
+    const int singleInstance = startup && m_nLaunchIndex >= 0
+                                   ? ReadIntSetting(m_strIniPath, IntSetting::SingleInstance)
+                                   : SettingDefault(IntSetting::SingleInstance);
+    const int step = ::GetSystemMetrics(SM_CXDLGFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
+    const PlayPlan plan = PlanPlay({now, maximised, restored, client.right - client.left,
+                                    client.bottom - client.top, ::GetSystemMetrics(SM_CXVSCROLL),
+                                    size.width, size.height, MinimumWidth(window), startup,
+                                    {m_nLaunchIndex, singleInstance, m_bCenterOnFirstPlay != 0,
+                                     step, workArea}});
+    const FitResult& fit = plan.fit;
 
     // A copy or page that cannot be written leaves the window as a rejected file does:
     // the previous page, copy, title and place stay.
-    if (!PutPlayInPlace(m_szPchCopyPath, file.get(), m_szPagePath,
-                        PlayerPageText(kind, size.width, size.height, scroll,
-                                       PageFolder(m_strAppDir), m_strPchRelPath))) {
+    if (!m_work.PutPlayInPlace(file.get(), PlayerPageText(kind, size.width, size.height, plan.scroll,
+                                                          PageFolder(m_strAppDir),
+                                                          m_work.CopyRelativePath()))) {
         SetWindowText(caption.c_str());
         ShowError(kWorkFileText);
         return;
     }
 
-    // Only the play made at start-up in remembered-position mode is cascaded or
-    // centred; later plays keep the window where it is.
-    if (m_nStartStage == StartStage::PlayingRemembered) {
-        int singleInstance = m_nLaunchIndex >= 0
-                                 ? ReadIntSetting(m_strIniPath, IntSetting::SingleInstance)
-                                 : SettingDefault(IntSetting::SingleInstance);
-        int step = ::GetSystemMetrics(SM_CXDLGFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
-        ApplyStartupPlacement(
-            {m_nLaunchIndex, singleInstance, m_bCenterOnFirstPlay != 0, step, workArea}, fit);
-    }
     if (maximised) {
-        placement.rcNormalPosition = {fit.x - work.left, fit.y - work.top,
-                                      fit.x - work.left + fit.width, fit.y - work.top + fit.height};
+        placement.rcNormalPosition = {fit.x - workArea.left, fit.y - workArea.top,
+                                      fit.x - workArea.left + fit.width, fit.y - workArea.top + fit.height};
         placement.showCmd = SW_SHOWMAXIMIZED;
         ::SetWindowPlacement(m_hWnd, &placement);
     } else if (!IsAlreadyPlaced(window, fit))
@@ -299,7 +168,7 @@ void CPlayerDlg::OnPlay() {
     // A new size has laid the controls out already (WM_SIZE); a move alone needs it.
     if (!maximised && window.right - window.left == fit.width && window.bottom - window.top == fit.height)
         ApplyLayout();
-    m_browser.Navigate(m_szPagePath);
+    m_browser.Navigate(m_work.PagePath());
 }
 
 int CPlayerDlg::MinimumWidth(const RECT& window) const {
@@ -319,6 +188,6 @@ bool CPlayerDlg::IsAlreadyPlaced(const RECT& now, const FitResult& fit) const {
 }
 
 void CPlayerDlg::WriteInitialPage() {
-    if (WriteWorkFile(m_szPagePath, InitialPageText()))
-        m_browser.Navigate(m_szPagePath);
+    if (m_work.WritePage(InitialPageText()))
+        m_browser.Navigate(m_work.PagePath());
 }

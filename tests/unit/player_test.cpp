@@ -5,8 +5,8 @@
 
 #include "controls/flat_button_geometry.h"
 #include "playback/page.h"
-#include "playback/window_fit.h"
 #include "ui/layout.h"
+#include "ui/placement.h"
 #include "ui/window_rules.h"
 
 // A probe block as the player reads it: the file's first 300 bytes, zero where it ended.
@@ -53,14 +53,15 @@ TEST(Page, PlayerAndInitialPages) {
                                       "\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2"});
 }
 
-// Fit a 200 x 100 window (browser 180 x 40, scroll bar 16, controls 120 wide), then place
-// it (step 25).
+// A play into a 200 x 100 window (browser 180 x 40, scroll bar 16, controls 120 wide),
+// placed as at start-up (step 25); or maximised to 1032 x 746, restored at (30, 40).
 static std::string Fit(Rect window, int canvasWidth, int canvasHeight, int index = -1,
-                       int singleInstance = 0, bool centre = false) {
+                       int singleInstance = 0, bool centre = false, bool maximised = false) {
     const Rect work = {0, 0, 1024, 738};
-    FitResult f = FitWindowToCanvas({window, 180, 40, 16, work, canvasWidth, canvasHeight, 120});
-    ApplyStartupPlacement({index, singleInstance, centre, 25, work}, f);
-    return Nums(f.x, f.y, f.width, f.height) + (f.scroll ? " scroll" : "");
+    const PlayPlan p = PlanPlay({maximised ? Rect{-4, -4, 1028, 742} : window, maximised, {30, 40, 0, 0},
+                                 maximised ? 1012 : 180, maximised ? 686 : 40, 16, canvasWidth,
+                                 canvasHeight, 120, !maximised, {index, singleInstance, centre, 25, work}});
+    return Nums(p.fit.x, p.fit.y, p.fit.width, p.fit.height) + (p.scroll ? " scroll" : "");
 }
 
 // A 200 x 100 window's start on a 1024 x 768 screen, work area 1024 x 738, or "centre".
@@ -90,6 +91,8 @@ TEST(PlayerWindow, FitStartAndLayout) {
         {Fit(at, 400, 300, 5, 2), "100,50,436,400"},        // neither
         {Fit(at, -500, -400), "100,50,120,100"}, // a negative canvas is none; controls keep room
         {Fit(at, 400, 300, 99999, 0), "225,18,436,400"}, // a huge index wraps round on the work area
+        {Fit(at, 400, 300, -1, 0, false, true) + " " + Fit(at, 1200, 900, -1, 0, false, true),
+         "30,40,436,400 0,0,1025,739 scroll"}, // maximised: from where it is restored to
         {Start(false, -200, 100) + " " + Start(false, 100, -100), "-200,100 100,-100"}, // touching
         {Start(false, -201, 100) + " " + Start(false, 100, -101), "centre centre"}, // wholly off
         {Start(false, 1024, 0) + " " + Start(false, 0, 768), "centre centre"}, // off right; bottom

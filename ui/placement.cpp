@@ -1,7 +1,45 @@
-#include "playback/window_fit.h"
+#include "ui/placement.h"
 
 #include <algorithm>
 #include <climits>
+
+#include "settings/settings_keys.h"
+
+StartPosition FixedStartPosition(int x, int y, const Rect& window, int screenWidth,
+                                 int screenHeight, const Rect& workArea) {
+    const long long w = window.Width();
+    const long long h = window.Height();
+    StartPosition pos;
+    pos.move = true;
+    pos.x = x;
+    pos.y = y;
+    if (x >= screenWidth)
+        pos.x = static_cast<int>(workArea.right - w);
+    else if (x + w < 0)
+        pos.x = 0;
+    if (y >= screenHeight)
+        pos.y = static_cast<int>(workArea.bottom - h);
+    else if (y + h < 0)
+        pos.y = 0;
+    return pos;
+}
+
+StartPosition RememberedStartPosition(int x, int y, const Rect& window, int screenWidth,
+                                      int screenHeight) {
+    const long long w = window.Width();
+    const long long h = window.Height();
+    StartPosition pos;
+    if (x >= screenWidth || x + w < 0)
+        x = kNoSavedPosition;
+    if (y >= screenHeight || y + h < 0 || x == kNoSavedPosition) {
+        pos.centerOnFirstPlay = true;
+        return pos;
+    }
+    pos.move = true;
+    pos.x = x;
+    pos.y = y;
+    return pos;
+}
 
 namespace {
 
@@ -53,4 +91,20 @@ void ApplyStartupPlacement(const StartupPlacementInput& in, FitResult& fit) {
         fit.y =
             Clamp((static_cast<long long>(in.workArea.bottom) - in.workArea.top - fit.height) / 2);
     }
+}
+
+PlayPlan PlanPlay(const PlayPlanInput& in) {
+    Rect from = in.window;
+    if (in.maximised)
+        from = {in.restored.left, in.restored.top, in.restored.left + in.window.Width(),
+                in.restored.top + in.window.Height()};
+    PlayPlan plan;
+    plan.fit = FitWindowToCanvas({from, in.browserClientWidth, in.browserClientHeight,
+                                  in.vscrollWidth, in.startup.workArea, in.canvasWidth,
+                                  in.canvasHeight, in.minWidth});
+    plan.scroll = plan.fit.scroll || (in.maximised && (plan.fit.width > in.window.Width() ||
+                                                       plan.fit.height > in.window.Height()));
+    if (in.startupPlacement)
+        ApplyStartupPlacement(in.startup, plan.fit);
+    return plan;
 }
