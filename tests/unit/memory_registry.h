@@ -1,5 +1,6 @@
-// An in-memory registry: as in the system's, a key with subkeys cannot be deleted. Keys and values share one sorted map: "HKCR\.pch" is a key and
-// "HKCR\.pch[name]" a value; all a key holds sorts from "<key>[" to "<key>]".
+// An in-memory registry: as in the system's, a key with subkeys cannot be deleted. Keys
+// and values share one sorted map: "HKCU\.pch" is a key and "HKCU\.pch[name]" a value;
+// all a key holds sorts from "<key>[" to "<key>]".
 #pragma once
 
 #include <algorithm>

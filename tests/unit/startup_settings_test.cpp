@@ -46,12 +46,6 @@ TEST(Startup, CommandLineLaunchAndHandOff) {
         {Split("L a  b\tc -BP:-4"), "a||b\tc @-4"}, // unquoted: every blank; -BP: takes one too
         {Split(BuildLaunchCommandLine("C:\\P F\\L.exe", BuildLaunchArguments(n259, 19))),
          n259 + " @19"}, // a launched instance reads back its name and index, however long
-        {Nums(LaunchesOneProcessPerFile(1, 0), LaunchesOneProcessPerFile(2, 0),
-              LaunchesOneProcessPerFile(2, 1), LaunchesOneProcessPerFile(2, 2)),
-         "0,1,0,0"}, // one process per name: 1 name, then 2 names with CK_SET3 0, 1 and 2
-        {Nums(HandsOffToRunningInstance(false, 1), HandsOffToRunningInstance(true, 1),
-              HandsOffToRunningInstance(false, 0), HandsOffToRunningInstance(false, 2)),
-         "1,0,0,0"}, // hand over: a second start with CK_SET3 1, the first; a second with 0 and 2
         {ReadHandOffName("a\0junk", 6) + ReadHandOffName("bXY", 1), "ab"}, // to a NUL or cbData
         {Split("L \"" + e130 + "\"", chars), e130}, // counted in characters, kept whole in bytes
         {Got(kWideHandOffTag, wide) + " " + Got(0, wide), "wide C:\\S~1|1 ansi C:\\S~1|0"},
@@ -95,11 +89,7 @@ static std::string Field(const char* text) {
     return ParseExchangeInt(text, value) ? std::to_string(value) + " " : "- ";
 }
 // The dialog's values with the two association boxes as given.
-static SettingsValues Boxes(int pch, int spch) {
-    SettingsValues v;
-    v[IntSetting::AssociatePch] = pch, v[IntSetting::AssociateSpch] = spch;
-    return v;
-}
+static const auto Boxes = [](int pch, int spch) { SettingsValues v; return v[IntSetting::AssociatePch] = pch, v[IntSetting::AssociateSpch] = spch, v; };
 static std::string Changes(int pchAtOpen, int spchAtOpen, const SettingsValues& boxes) {
     std::string text;
     for (const auto& c : AssociationChanges(pchAtOpen, spchAtOpen, boxes))
