@@ -3,8 +3,8 @@
 #include "settings/file_type_registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-    MemoryRegistry reg(size == 0 || (data[0] & 1) != 0);
-    const std::string root = reg.nt ? "HKCU\\Software\\Classes\\" : "HKCR\\";
+    MemoryRegistry reg;
+    const std::string root = "HKCU\\Software\\Classes\\";
     const std::string id = "Quenby_Lumaplay", owner = root + ".pch[]";
     CFileTypeRegistry types(reg);
     for (std::size_t i = 1; i < size; ++i) {
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         else if (types.UnregisterFileType(id, ".pch") && !before.empty() && before != id &&
                  (!reg.entries.count(owner) || reg.entries[owner] != before))
             __builtin_trap();
-        if (reg.open.size() != 2)
+        if (reg.open.size() != 1)
             __builtin_trap();
     }
     return 0;
