@@ -27,6 +27,7 @@ add_library(lumaplay_win STATIC
     settings/settings_dlg.cpp
     ui/player_dlg.cpp
     ui/player_play.cpp
+    ui/player_steps.cpp
     controls/offscreen_dc.cpp
     controls/flat_icon_button.cpp
 )

@@ -45,6 +45,11 @@ void SHChangeNotify(LONG event, UINT flags, const void* item1, const void* item2
         fn(event, flags, item1, item2);
 }
 
+int StrCmpLogicalW(const wchar_t* a, const wchar_t* b) {
+    SYSTEM_PROC("shlwapi.dll", StrCmpLogicalW, int(WINAPI*)(const wchar_t*, const wchar_t*));
+    return fn != nullptr ? fn(a, b) : ::lstrcmpiW(a, b);
+}
+
 HRESULT OleInitialize(void* reserved) {
     SYSTEM_PROC("ole32.dll", OleInitialize, HRESULT(WINAPI*)(void*));
     return fn != nullptr ? fn(reserved) : E_FAIL;

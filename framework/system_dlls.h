@@ -22,6 +22,8 @@ HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID 
 HRESULT OleSetContainedObject(IUnknown* object, BOOL contained);
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 void SysFreeString(BSTR text);
+// The shell's logical order of two names (digits by value), as its folder views sort.
+int StrCmpLogicalW(const wchar_t* a, const wchar_t* b);
 
 } // namespace sys
 

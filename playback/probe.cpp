@@ -85,6 +85,10 @@ ShiPainterHeader ScanShiPainterHeader(const unsigned char* block, std::size_t si
 
 ProbeOutcome ProbeBlock(const unsigned char* block, std::size_t size, const std::string& path) {
     ProbeOutcome outcome;
+    if (size >= 3 && block[0] == 'N' && block[1] == 'E' && block[2] == 'O') {
+        outcome.kind = AnimationKind::PaintBBSNeo;
+        return outcome;
+    }
     if (HasGzipMagic(block, size)) {
         outcome.kind = AnimationKind::PaintBBS;
         outcome.sizeKnown = ParseSizeTag(path, outcome.size);

@@ -7,7 +7,8 @@
 
 #include "framework/mbstr.h"
 
-enum class AnimationKind { None = 0, PaintBBS = 1, ShiPainter = 2 };
+// PaintBBSNeo: a recording of the HTML5 port, whose files begin "NEO"; not playable here.
+enum class AnimationKind { None = 0, PaintBBS = 1, ShiPainter = 2, PaintBBSNeo = 3 };
 
 constexpr std::size_t kProbeBlockSize = 300;
 constexpr int kDefaultCanvasSize = 300;
@@ -35,8 +36,8 @@ struct ShiPainterHeader {
 // Looks for "image_width" and "image_height" in the probe block (at most 300 bytes).
 ShiPainterHeader ScanShiPainterHeader(const unsigned char* block, std::size_t size);
 
-// Classification of a probe block: PaintBBS, ShiPainter (with the header's size) or
-// None when neither.
+// Classification of a probe block: PaintBBS NEO (first bytes "NEO"), PaintBBS,
+// ShiPainter (with the header's size) or None when neither.
 struct ProbeOutcome {
     AnimationKind kind = AnimationKind::None;
     CanvasSize size;

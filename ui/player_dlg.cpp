@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "framework/app.h"
@@ -43,6 +44,9 @@ Rect WindowRect(HWND hwnd) {
 
 // Posted when the window becomes free with handed-over files waiting.
 constexpr UINT WM_PLAY_PENDING = WM_APP + 1;
+
+// The window the step keys go to (there is one a process).
+CPlayerDlg* g_stepKeysWindow = nullptr;
 
 const char kOpenTitle[] = "PCHファイルを開く";
 const char kNoBrowserText[] = "ブラウザコントロールを作成できませんでした。";
@@ -139,12 +143,18 @@ BOOL CPlayerDlg::OnInitDialog() {
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     // Marks this window as a player window that accepts files from later starts.
     ::SetPropW(m_hWnd, Widen(m_strWindowMark).c_str(), reinterpret_cast<HANDLE>(1));
-    // The About item, in the system menu however it is opened (Alt+Space, the window
-    // icon, the caption, the taskbar button).
+    // The steps through the folder and the About item, in the system menu however it is
+    // opened (Alt+Space, the window icon, the caption, the taskbar button); the step
+    // keys reach the window from any of its controls, the browser's too.
     if (HMENU menu = ::GetSystemMenu(m_hWnd, FALSE)) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, IDM_NEXT_FILE, ProgramText("次のファイル(&F)\tAlt+→").c_str());
+        ::AppendMenuW(menu, MF_STRING, IDM_PREVIOUS_FILE, ProgramText("前のファイル(&B)\tAlt+←").c_str());
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, ProgramText("バージョン情報(&A)...").c_str());
     }
+    g_stepKeysWindow = this;
+    m_hStepKeys = ::SetWindowsHookExW(WH_GETMESSAGE, &StepKeyHook, nullptr, ::GetCurrentThreadId());
 
     m_pEditBrush.reset(::CreateSolidBrush(RGB(255, 255, 255)));
 
@@ -247,8 +257,11 @@ LRESULT CPlayerDlg::OnSize(WPARAM, LPARAM) {
 }
 
 BOOL CPlayerDlg::DestroyWindow() {
-    // A closing window takes no more files from later starts.
+    // A closing window takes no more files from later starts, nor steps.
     ::RemovePropW(m_hWnd, Widen(m_strWindowMark).c_str());
+    if (m_hStepKeys != nullptr)
+        ::UnhookWindowsHookEx(std::exchange(m_hStepKeys, nullptr));
+    g_stepKeysWindow = nullptr;
     Rect window = WindowRect(m_hWnd);
     // Both keys from this window, whoever closes at the same time. A closing window has
     // no one to tell that they could not be stored: the next start takes the old ones.
@@ -263,6 +276,27 @@ void CPlayerDlg::PlayFromRoad(const std::string& path) {
     UpdateData(false);
     ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_browser.m_hWnd), TRUE);
     OnPlay();
+}
+
+void CPlayerDlg::QueueStep(int step) {
+    m_pendingFiles.push_back({std::string(), step});
+    if (m_nBusy == 0)
+        ::PostMessageA(m_hWnd, WM_PLAY_PENDING, 0, 0);
+}
+
+LRESULT CALLBACK CPlayerDlg::StepKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+    // Alt+Right and Alt+Left, taken as the thread's messages are, before any window
+    // (the browser, a question shown meanwhile) sees them; a held key's repeats are
+    // dropped, so holding it steps once.
+    MSG* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_SYSKEYDOWN &&
+        (msg->wParam == VK_RIGHT || msg->wParam == VK_LEFT) && (msg->lParam & (1L << 29)) != 0 &&
+        g_stepKeysWindow != nullptr) {
+        if ((msg->lParam & (1L << 30)) == 0)
+            g_stepKeysWindow->QueueStep(msg->wParam == VK_RIGHT ? 1 : -1);
+        msg->message = WM_NULL;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 CPlayerDlg::BusyScope::BusyScope(CPlayerDlg& dlg) : m_dlg(dlg) {
@@ -301,6 +335,10 @@ LRESULT CPlayerDlg::OnDropFiles(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    if ((wParam & 0xFFF0) == IDM_NEXT_FILE || (wParam & 0xFFF0) == IDM_PREVIOUS_FILE) {
+        QueueStep((wParam & 0xFFF0) == IDM_NEXT_FILE ? 1 : -1);
+        return 0;
+    }
     if (wParam == IDM_ABOUTBOX) {
         BusyScope busy(*this);
         CAboutDlg about;
@@ -314,7 +352,8 @@ LRESULT CPlayerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
     if ((wParam & 0xFFF0) == SC_CLOSE) {
         if (m_nBusy > 0) {
             BringToForeground(FrontPopup(m_hWnd));
-        } else if (!m_pendingFiles.empty()) {
+        } else if (std::erase_if(m_pendingFiles, [](const PendingPlay& p) { return p.step != 0; }),
+                   !m_pendingFiles.empty()) {
             m_bCloseWhenFree = true;
             ::PostMessageA(m_hWnd, WM_PLAY_PENDING, 0, 0);
         } else {
@@ -357,7 +396,7 @@ LRESULT CPlayerDlg::OnCopyData(WPARAM, LPARAM lParam) {
     // (its messages, its questions) must not keep it waiting. The play follows once the
     // handler has returned, or, while a question is on screen, once the window is free.
     if (!name.empty()) {
-        m_pendingFiles.push_back(name);
+        m_pendingFiles.push_back({name, 0});
         if (m_nBusy == 0)
             ::PostMessageA(m_hWnd, WM_PLAY_PENDING, 0, 0);
     }
@@ -375,8 +414,11 @@ LRESULT CPlayerDlg::OnPlayPending(WPARAM, LPARAM) {
             CDialog::OnCancel();
         return 0;
     }
-    std::string name = m_pendingFiles.front();
+    const PendingPlay next = m_pendingFiles.front();
     m_pendingFiles.pop_front();
-    PlayFromRoad(name); // its end posts this again for the next one, or the close
+    if (next.step != 0)
+        Step(next.step); // which itself posts this again when it plays nothing
+    else
+        PlayFromRoad(next.file); // its end posts this again for the next one, or the close
     return 0;
 }

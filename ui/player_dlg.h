@@ -47,8 +47,9 @@ class CPlayerDlg : public CDialog {
 
   private:
     // Held while the window is busy with a play or a modal question (canvas size,
-    // settings, About, the open dialog, a message box): files handed over meanwhile
-    // wait in m_pendingFiles and are played in order once it is free again.
+    // settings, About, the open dialog, a message box): files handed over and steps to
+    // the next or previous file asked for meanwhile wait in m_pendingFiles and are
+    // played in order once it is free again.
     class BusyScope {
       public:
         explicit BusyScope(CPlayerDlg& dlg);
@@ -69,6 +70,13 @@ class CPlayerDlg : public CDialog {
     bool PlaceAtStart(); // true in remembered-position mode
     // Shows the file name in the path box, gives the browser the focus and plays.
     void PlayFromRoad(const std::string& path);
+    // A step to the next (+1) or previous (-1) animation of the playing file's folder,
+    // played now or, while the window is busy, in its turn.
+    void QueueStep(int step);
+    void Step(int step); // plays the neighbour, or beeps at either end
+    // A folder given as the file: its first animation, or false (said) when it has none.
+    bool TakeFirstAnimationOf();
+    static LRESULT CALLBACK StepKeyHook(int code, WPARAM wParam, LPARAM lParam);
 
     // Probe: reads the head of m_strPchPath; reports and returns false on rejection.
     // The file stays open in file from the probe to the copy: what is probed is copied.
@@ -117,6 +125,11 @@ class CPlayerDlg : public CDialog {
     int m_bCenterOnFirstPlay = 0;
     bool m_bLayoutCaptured = false;
     int m_nBusy = 0;
-    std::deque<std::string> m_pendingFiles;
+    struct PendingPlay {
+        std::string file; // a handed-over file, or
+        int step;         // a step (not 0)
+    };
+    std::deque<PendingPlay> m_pendingFiles;
+    HHOOK m_hStepKeys = nullptr; // the step keys, whatever window of the thread they reach
     bool m_bCloseWhenFree = false; // closed while handed files still waited
 };

@@ -19,6 +19,7 @@ namespace {
 const char kNoFileText[] = "PCHファイルを指定してください。";
 const char kMissingFileText[] = "指定されたPCHファイルは存在しません。";
 const char kNotAnimationText[] = "指定されたファイルはPCHデータではありません。";
+const char kNeoText[] = "指定されたファイルはPaintBBS NEOのアニメーションです。このプログラムでは再生できません。";
 const char kWorkFileText[] = "作業ファイルの作成に失敗しました。";
 
 const char kFolderText[] = "指定されたパスはフォルダです。";
@@ -90,12 +91,17 @@ bool CPlayerDlg::ProbeAnimationFile(AnimationKind& kind, CanvasSize& size, Uniqu
         ShowError(kNoFileText);
         return false;
     }
+    // A folder plays its first animation.
+    const DWORD attributes = ::GetFileAttributesW(Widen(m_strPchPath).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+        !TakeFirstAnimationOf())
+        return false;
     unsigned char block[kProbeBlockSize] = {};
     if (!ReadFileHead(block, file))
         return false;
     ProbeOutcome outcome = ProbeBlock(block, sizeof(block), m_strPchPath);
-    if (outcome.kind == AnimationKind::None) {
-        ShowError(kNotAnimationText);
+    if (outcome.kind == AnimationKind::None || outcome.kind == AnimationKind::PaintBBSNeo) {
+        ShowError(outcome.kind == AnimationKind::None ? kNotAnimationText : kNeoText);
         return false;
     }
     kind = outcome.kind;

@@ -16,6 +16,7 @@ namespace {
 const std::string kPaintBBS = "Lumaplay [PaintBBS]", kShi = "Lumaplay [ShiPainter]";
 const std::string kShiHeader = "SHIPAINTER\r\nimage_width=320\r\nimage_height=240\r\n";
 const char kNotPch[] = "指定されたファイルはPCHデータではありません。";
+const char kNeo[] = "指定されたファイルはPaintBBS NEOのアニメーションです。このプログラムでは再生できません。";
 const char kWorkFailed[] = "作業ファイルの作成に失敗しました。";
 const char kNotInteger[] = "整数を入力してください。";
 const char kCanvas[] = "キャンバスサイズ設定";
@@ -672,6 +673,49 @@ const Row kRows[] = {
          EXPECT_EQ(r.Ini("LASTDIR"), ShortName(r.F("한글\\"))); // the stored folder opens
      },
      .folder = "Ünï 한 😀"},
+    {.id = "folder_stepped_through_by_keys_and_menu", // a folder given as the file plays its first
+     .files = {{"album\\", ""}, {"album\\10.spch", kShiHeader}, {"album\\2.PCH", kGzip + "2"},
+               {"album\\1.pch", kGzip + "1"}, {"album\\broken.pch", "junk"}, {"album\\neo.pch", "NEO data"},
+               {"album\\絵.pch", kGzip + "j"}, {"album\\😀.spch", kShiHeader}, {"album\\notes.txt", ""},
+               {"album\\sub.pch\\", ""}},
+     .ini = {{"CK_SET1", "0"}}, // no canvas question
+     .start = "\"%album\"", .title = kPaintBBS, .path = "%album\\1.pch",
+     .then = [](Case& r, HWND w) {
+         const auto at = [&](const std::string& name) { return WaitUntil([&] { return Item(w, 1001) == r.F("album\\" + name); }) && r.Idle(w); };
+         // Alt+Right from any control, in Explorer's order; a broken and a NEO file say what
+         // they are and the next step goes on from them; the last one gives way to a beep.
+         const char* next[][2] = {{"2.PCH", nullptr}, {"10.spch", nullptr}, {"broken.pch", kNotPch},
+                                  {"neo.pch", kNeo}};
+         for (const auto& [name, box] : next) {
+             Press(w, {VK_MENU, VK_RIGHT});
+             EXPECT_EQ(box ? r.Box("ERROR") : "", box ? box : "") << name;
+             EXPECT_TRUE(at(name)) << name << ": " << Item(w, 1001);
+         }
+         EXPECT_EQ(Text(w) + r.Copy(), kShi + kShiHeader); // the refused two changed nothing
+         std::set<std::string> names;
+         for (int i = 0; i < 3; ++i, Press(w, {VK_MENU, VK_RIGHT}), r.Idle(w))
+             names.insert(Item(w, 1001).substr(r.dir.size() + 6));
+         EXPECT_EQ(names, (std::set<std::string>{"neo.pch", "絵.pch", "😀.spch"})); // then the end: stays
+         // The previous one by the system menu, its letter typed; a held key steps once.
+         const std::string last = Item(w, 1001);
+         Press(w, {VK_MENU, VK_SPACE});
+         ASSERT_NE(WaitWindow(0, [](HWND h) { return ClassIs(h, "#32768") && ::IsWindowVisible(h); }), nullptr);
+         Press(nullptr, {'B'});
+         EXPECT_TRUE(WaitUntil([&] { return Item(w, 1001) != last; }) && r.Idle(w));
+         std::vector<INPUT> held = {Key(VK_MENU, 0)};
+         for (int i = 0; i < 8; ++i)
+             held.push_back(Key(VK_LEFT, 0));
+         held.insert(held.end(), {Key(VK_LEFT, KEYEVENTF_KEYUP), Key(VK_MENU, KEYEVENTF_KEYUP)});
+         Send(w, held);
+         EXPECT_EQ(r.Box("ERROR"), kNeo); // from the first of the two: the NEO file, once
+         EXPECT_TRUE(at("neo.pch") && Sync(w) && Windows(0, [](HWND h) { return IsBox(h, "ERROR"); }).empty());
+         // A folder dropped, and one handed over by a second start.
+         Drop(w, {r.F("album")});
+         EXPECT_TRUE(at("1.pch"));
+         Press(w, {VK_MENU, VK_RIGHT});
+         EXPECT_TRUE(at("2.PCH"));
+         EXPECT_TRUE(Ends(r.Start(r.Q("album")).handle, 5000) && at("1.pch"));
+     }},
     {.id = "work_name_taken_by_a_file_applet_jar_a_folder", // the user's file stays, the player still opens
      .files = {{"Work", "a file of the user's"}, {"w[SX120SY90].pch", kGzip}, {"DOVEdivoz\\", ""}, {"DOVEdivoz\\DOVEdivoz.jar\\", ""},
                {"DOVEdivoz\\res\\", ""}, {"DOVEdivoz\\res\\res.zip", ""}, {"DOVEdivoz\\res\\tt.zip", ""}},

@@ -1,9 +1,12 @@
 // Playing (a file's kind, its page, the window around it) and the player window's parts.
 #include "table.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 
 #include "controls/flat_button_geometry.h"
+#include "playback/folder_steps.h"
 #include "playback/page.h"
 #include "ui/layout.h"
 #include "ui/placement.h"
@@ -15,19 +18,36 @@ static std::string Probe(const std::string& content, const std::string& path = "
     content.copy(reinterpret_cast<char*>(block), kProbeBlockSize);
     const ProbeOutcome o = ProbeBlock(block, kProbeBlockSize, path);
     const std::string size = o.sizeKnown ? " " + Nums(o.size.width, o.size.height) : "";
-    return o.kind == AnimationKind::None ? "none" : PlayCaption(o.kind) + size;
+    return o.kind == AnimationKind::None ? "none" : o.kind == AnimationKind::PaintBBSNeo ? "neo" : PlayCaption(o.kind) + size;
 }
 
 TEST(Probe, KindAndCanvasSize) {
     const std::string gz("\x1F\x8B\x08\x00", 4), gap(272, '\0');
     Check({
-        {Probe("\x1F"), "none"},                                                // half a gzip head
+        {Probe("\x1F") + " " + Probe("NEO\x1F\x8Bimage_width=1\nimage_height=2\n") + " " + Probe("NE"), "none neo none"},
         {Probe(gz + "image_width=1\nimage_height=2\n"), "Lumaplay [PaintBBS]"}, // gzip wins
         {Probe(gz, "C:/sy/a[sx400Sy300].PCH"), "Lumaplay [PaintBBS] 400,300"},  // any case
         {Probe("x image_width = 4px\ny image_height = 3\n"), "Lumaplay [ShiPainter] 4,3"},
         {Probe("image_width=1\nimage_width=-2\nimage_height=a\n"), "Lumaplay [ShiPainter] -2,0"},
         {Probe("image_width=4\r\n" + gap + "image_height"), "Lumaplay [ShiPainter] 4,0"}, // 287
         {Probe("image_height=3\r\n" + gap + "image_width"), "none"}, // 288 is not looked at
+    });
+}
+
+// The step from current in a folder of these names, ordered without regard to case.
+static std::string StepFrom(const std::string& current, int step) {
+    static const NameBefore before = [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return std::tolower(x) < std::tolower(y); });
+    };
+    const std::vector<std::string> names = {"d.pch", "b.PCH", "c.txt", "a.spch", ".pch", "e.spchx", "C.Spch"};
+    return "[" + NeighbourAnimation(names, current, step, before) + "]";
+}
+
+TEST(Probe, FolderSteps) { // animations only, in the order given; from a name that went too
+    Check({
+        {StepFrom("", 1) + StepFrom("a.spch", 1) + StepFrom("b.PCH", 1) + StepFrom("c.spch", 1), "[a.spch][b.PCH][C.Spch][d.pch]"},
+        {StepFrom("d.pch", 1) + StepFrom("a.spch", -1) + StepFrom("D.PCH", -1) + StepFrom("bb.pch", -1), "[][][C.Spch][b.PCH]"},
     });
 }
 
