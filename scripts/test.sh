@@ -45,9 +45,13 @@ done
 
 # Each fuzz target counts as one test: it passes when it runs its time without a crash.
 fuzz_log=build/fuzz-run.log
-bash fuzz/run.sh "${LUMAPLAY_FUZZ_SECONDS:-5}" 2>&1 | tee "$fuzz_log" || status=1
+fuzz_ok=1
+bash fuzz/run.sh "${LUMAPLAY_FUZZ_SECONDS:-5}" 2>&1 | tee "$fuzz_log" || { status=1; fuzz_ok=0; }
 passed=$((passed + $(grep -c ': Done [0-9]* runs' "$fuzz_log" || true)))
-failed=$((failed + $(grep -c ': FAILED' "$fuzz_log" || true)))
+fuzz_failed=$(grep -c ': FAILED' "$fuzz_log" || true)
+# A run that failed before any target ran (the targets did not build) counts once.
+[ "$fuzz_ok" -eq 1 ] || [ "$fuzz_failed" -gt 0 ] || fuzz_failed=1
+failed=$((failed + fuzz_failed))
 
 # One CTest run of the current build's Windows tests (all, or those args select) under
 # the locale given, whose code page Wine takes for the system's.

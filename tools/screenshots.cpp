@@ -1,6 +1,7 @@
 // Takes the screenshots of docs/ from the real program under Wine: the player window at
 // its start, grown, maximised, after a hand-off to a bigger canvas, with a focused, a
-// focused and pressed, and a lit button, the About box and the settings dialog, a play
+// focused and pressed, and a lit button, the About box, the system menu and the
+// settings dialog, a play
 // into the maximised window and the size it is restored to, and at its smallest. Each shot is a BMP of the window's
 // place on the screen (all of it for the maximised window).
 //   screenshots.exe <Lumaplay.exe folder> <output prefix>
@@ -125,6 +126,26 @@ int wmain(int argc, wchar_t** argv) {
         Settle(about);
         Save(L"about", RectOf(about));
         PostMessageW(about, WM_COMMAND, IDOK, 0);
+        Sleep(300);
+    }
+    // The system menu, opened by Alt+Space, with the steps through the folder.
+    SetForegroundWindow(w);
+    Settle(w, 300);
+    INPUT keys[4] = {};
+    const WORD vks[4] = {VK_MENU, VK_SPACE, VK_SPACE, VK_MENU};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = vks[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    Sleep(700);
+    if (HWND menu = FindWindowW(L"#32768", nullptr)) {
+        RECT m = RectOf(menu), at = RectOf(w);
+        UnionRect(&m, &m, &at);
+        Save(L"menu", m);
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
         Sleep(300);
     }
     PostMessageW(w, WM_COMMAND, 1004, 0);

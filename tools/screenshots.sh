@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the player window for docs/: tools/screenshots.sh <Lumaplay.exe> <name> [dpi]
 # makes docs/<shot>-<name>.png for each shot of tools/screenshots.cpp (start, grow,
-# maximise, handoff, focus, pressed, lit, about, settings, maxplay, restored, smallest),
+# maximise, handoff, focus, pressed, lit, about, menu, settings, maxplay, restored, smallest),
 # with the 64-bit Wine of this machine. Another DPI than 96 takes a prefix of its own
 # set to it and a 1280x800 screen.
 set -euo pipefail
