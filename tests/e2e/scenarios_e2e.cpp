@@ -715,6 +715,9 @@ const Row kRows[] = {
          Press(w, {VK_MENU, VK_LEFT}); // the first: stays, then the next one
          Press(w, {VK_MENU, VK_RIGHT});
          EXPECT_TRUE(at("2.PCH"));
+         r.Write("album\\3.pch", kGzip + "3"); // a file added meanwhile counts
+         Press(w, {VK_MENU, VK_RIGHT});
+         EXPECT_TRUE(at("3.pch"));
          EXPECT_TRUE(Ends(r.Start(r.Q("album")).handle, 5000) && at("1.pch"));
      }},
     {.id = "work_name_taken_by_a_file_applet_jar_a_folder", // the user's file stays, the player still opens

@@ -36,12 +36,12 @@ TEST(Probe, KindAndCanvasSize) {
 
 // The step from current in a folder of these names, ordered without regard to case.
 static std::string StepFrom(const std::string& current, int step) {
-    static const NameBefore before = [](const std::string& a, const std::string& b) {
+    const auto before = [](const std::string& a, const std::string& b) {
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                             [](char x, char y) { return std::tolower(x) < std::tolower(y); });
     };
     const std::vector<std::string> names = {"d.pch", "b.PCH", "c.txt", "a.spch", ".pch", "e.spchx", "C.Spch"};
-    return "[" + NeighbourAnimation(names, current, step, before) + "]";
+    return "[" + NeighbourAnimation(names, std::string(current), step, before) + "]";
 }
 
 TEST(Probe, FolderSteps) { // animations only, in the order given; from a name that went too
