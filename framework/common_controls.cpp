@@ -49,6 +49,52 @@ void CToolTipCtrl::RelayEvent(MSG* msg) {
         ::SendMessageW(m_hWnd, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
 }
 
+namespace {
+
+// The dialog's own OK, watched: a name typed there that is a folder is taken as the
+// choice, where the dialog would only open it.
+struct FolderWatch {
+    WNDPROC previous = nullptr;
+    std::wstring chosen;
+};
+const wchar_t kFolderWatchProp[] = L"Lumaplay.FolderWatch";
+
+LRESULT CALLBACK WatchOk(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* watch = static_cast<FolderWatch*>(::GetPropW(dialog, kFolderWatchProp));
+    if (watch == nullptr)
+        return ::DefWindowProcW(dialog, message, wParam, lParam);
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        std::vector<wchar_t> typed(32768, L'\0'), shown(32768, L'\0');
+        ::SendMessageW(dialog, CDM_GETSPEC, typed.size(), reinterpret_cast<LPARAM>(typed.data()));
+        ::SendMessageW(dialog, CDM_GETFOLDERPATH, shown.size(), reinterpret_cast<LPARAM>(shown.data()));
+        std::wstring name = typed.data();
+        if (name.size() > 1 && name.front() == L'"' && name.back() == L'"')
+            name = name.substr(1, name.size() - 2);
+        const bool absolute = (name.size() > 1 && name[1] == L':') || (!name.empty() && name[0] == L'\\');
+        const std::wstring full = absolute ? name : std::wstring(shown.data()) + L"\\" + name;
+        const DWORD attributes = name.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(full.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            watch->chosen = full;
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return 0;
+        }
+    }
+    return ::CallWindowProcW(watch->previous, dialog, message, wParam, lParam);
+}
+
+UINT_PTR CALLBACK WatchFolders(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* watch = reinterpret_cast<FolderWatch*>(reinterpret_cast<OPENFILENAMEW*>(lParam)->lCustData);
+        HWND dialog = ::GetParent(hook);
+        ::SetPropW(dialog, kFolderWatchProp, watch);
+        watch->previous = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchOk)));
+    }
+    return 0;
+}
+
+} // namespace
+
 CFileDialog::CFileDialog(const char* filter, DWORD flags, const std::string& initialDir,
                          const char* title)
     : m_filter(ProgramText(filter)), m_flags(flags), m_initialDir(Widen(initialDir)),
@@ -70,10 +116,15 @@ bool CFileDialog::DoModal(HWND owner) {
     ofn.nMaxFile = static_cast<DWORD>(file.size());
     ofn.lpstrInitialDir = m_initialDir.c_str();
     ofn.lpstrTitle = m_title.c_str();
-    ofn.Flags = m_flags | OFN_EXPLORER | OFN_ENABLESIZING;
+    ofn.Flags = m_flags | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK;
+    FolderWatch watch;
+    ofn.lpfnHook = &WatchFolders;
+    ofn.lCustData = reinterpret_cast<LPARAM>(&watch);
     PopupInsideWorkArea inside;
-    if (!sys::GetOpenFileNameW(&ofn))
-        return false;
+    if (!sys::GetOpenFileNameW(&ofn)) {
+        m_path = Narrow(watch.chosen);
+        return !watch.chosen.empty(); // a folder typed, taken as it is
+    }
     m_path = Narrow(file.data());
     return true;
 }

@@ -28,7 +28,8 @@ class CFileDialog {
   public:
     CFileDialog(const char* filter, DWORD flags, const std::string& initialDir,
                 const char* title);
-    // True when the user chose a file; GetPathName then gives its full path (UTF-8).
+    // True when the user chose a file, or typed the name of a folder; GetPathName then
+    // gives its full path (UTF-8).
     bool DoModal(HWND owner);
     const std::string& GetPathName() const { return m_path; }
 

@@ -718,6 +718,12 @@ const Row kRows[] = {
          r.Write("album\\3.pch", kGzip + "3"); // a file added meanwhile counts
          Press(w, {VK_MENU, VK_RIGHT});
          EXPECT_TRUE(at("3.pch"));
+         Click(w, 1002); // a folder typed into the open dialog
+         HWND d = r.Dialog("PCHファイルを開く");
+         Type(d, r.F("album")), Press(d, {VK_RETURN});
+         EXPECT_TRUE(Gone(d) && at("1.pch"));
+         Press(w, {VK_MENU, VK_RIGHT});
+         EXPECT_TRUE(at("2.PCH"));
          EXPECT_TRUE(Ends(r.Start(r.Q("album")).handle, 5000) && at("1.pch"));
      }},
     {.id = "work_name_taken_by_a_file_applet_jar_a_folder", // the user's file stays, the player still opens
