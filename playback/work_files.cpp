@@ -61,7 +61,12 @@ DWORD WINAPI CopyFromStart(void* param) {
     return 0;
 }
 
-// Copies the open file on a thread of its own while this one goes on painting and
+// Up to this size a copy is over in a moment and is made on the window's thread: a
+// thread of its own would cost more than the copy (under Wine its stack even stays
+// until another thread ends).
+constexpr long long kCopyHereBytes = 1LL << 20;
+
+// Copies a larger open file on a thread of its own while this one goes on painting and
 // answering (a hand-off waits in the queue, as during any play); keys and clicks wait
 // until the copy is done. The new copy is made here, before anything is answered, so
 // that it is there all the while.
@@ -71,7 +76,9 @@ bool CopyWhileAnswering(HANDLE from, const std::wstring& to) {
     CopyJob job = {from, out.get(), false};
     if (!out.valid())
         return false;
-    UniqueHandle thread(::CreateThread(nullptr, 0, &CopyFromStart, &job, 0, nullptr));
+    LARGE_INTEGER length = {};
+    const bool small = ::GetFileSizeEx(from, &length) && length.QuadPart <= kCopyHereBytes;
+    UniqueHandle thread(small ? nullptr : ::CreateThread(nullptr, 0, &CopyFromStart, &job, 0, nullptr));
     if (!thread.valid()) {
         CopyFromStart(&job);
         return out.Close() && job.done;
